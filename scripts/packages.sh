@@ -2,7 +2,7 @@
 QUILLUX_PACKAGES=(
   build-essential cmake
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev-tools qt6-qpa-plugins libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libpugixml-dev
   fonts-liberation2 qlcplus-data
   xvfb xauth poppler-utils
 )
