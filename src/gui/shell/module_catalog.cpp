@@ -1,0 +1,14 @@
+#include "gui/shell/module_catalog.h"
+
+#include "gui/shell/form_preference.h"
+#include "gui/shell/module_registry.h"
+
+namespace quillux::gui {
+
+// One registration per module window (see module_registry.h). Keep the includes above and
+// the lines below in module-table order.
+void RegisterModules(ModuleRegistry& registry) {
+    registry.Register(ModuleId::Preference, [](Shell& shell) { return new TFormPreference(shell); });
+}
+
+}  // namespace quillux::gui

@@ -1,0 +1,59 @@
+#include "gui/shell/module_window.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QShowEvent>
+
+namespace quillux::gui {
+
+ModuleWindow::ModuleWindow(Shell& shell, ModuleId id, QWidget* parent)
+    : QMainWindow(parent), shell_(shell), id_(id) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QString::fromLatin1(Module(id).windowClass));
+}
+
+ModuleWindow::~ModuleWindow() = default;
+
+bool ModuleWindow::CloseModule(bool mayAsk) {
+    mayAsk_ = mayAsk;
+    const bool closedNow = close();
+    mayAsk_ = true;
+    return closedNow;
+}
+
+void ModuleWindow::EnsureLoaded() {
+    if (!runFirstTime_) return;
+    runFirstTime_ = false;
+    LoadSetup();
+}
+
+bool ModuleWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && !closed_) {
+        EnsureLoaded();
+        FormActivate();
+    }
+    return QMainWindow::event(event);
+}
+
+void ModuleWindow::showEvent(QShowEvent* event) {
+    if (!closed_) EnsureLoaded();
+    QMainWindow::showEvent(event);
+}
+
+void ModuleWindow::closeEvent(QCloseEvent* event) {
+    if (closed_) {
+        event->accept();
+        return;
+    }
+    const bool allowed = QueryClose(mayAsk_);
+    if (!allowed && mayAsk_) {
+        event->ignore();
+        return;
+    }
+    closed_ = true;
+    if (!runFirstTime_) SaveSetup();
+    event->accept();
+    emit ModuleClosed(id_);
+}
+
+}  // namespace quillux::gui
