@@ -248,10 +248,13 @@ private:
     void RebuildVisible();
     void SortRecords();
     std::size_t SortedPosition(const Record& record) const;
+    std::size_t StorageIndexOfId(RecordId id) const;  // records_.size() when absent
     Value CoerceValue(int field, Value value) const;
     void CheckRange(int field, const Value& value) const;
     void Calc(Record& record);
-    int VisibleRowOfStorageIndex(std::size_t index) const;
+    void NumberAutoFields(Record& record);
+    void PostIfEditing();
+    void SetCurrentId(std::optional<RecordId> id);
 
     std::string name_;
     std::vector<FieldDef> fields_;
@@ -259,7 +262,10 @@ private:
     std::vector<Record*> visible_;                  // records passing the filter, same order
     RecordId nextId_ = 1;
     std::optional<RecordId> current_;
+    int currentRow_ = -1;  // row of current_ among visible_, kept by RebuildVisible
+    std::vector<std::int32_t> autoNext_;  // per field: next auto-increment number
     EditState state_ = EditState::Browse;
+    bool insertAtEnd_ = true;  // Append (true) or Insert (false) started the edit
     Record buffer_;
     int sortField_ = -1;
     SortOrder sortOrder_ = SortOrder::Ascending;
