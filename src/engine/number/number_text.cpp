@@ -34,8 +34,10 @@ double ParseFloatText(std::string_view text, std::string_view decimalSeparator) 
     }
     const char* first = normalised.data();
     const char* last = normalised.data() + normalised.size();
-    if (*first == '+') ++first;
-    if (first == last || *first == '+') return 0;
+    if (*first == '+') {
+        ++first;
+        if (first == last || *first == '+' || *first == '-') return 0;
+    }
     double value = 0;
     auto [end, error] = std::from_chars(first, last, value);
     if (error != std::errc() || end != last || !std::isfinite(value)) return 0;
@@ -45,8 +47,10 @@ double ParseFloatText(std::string_view text, std::string_view decimalSeparator) 
 std::int32_t ParseIntegerText(std::string_view text) {
     text = Trim(text);
     if (text.empty()) return 0;
-    if (text.front() == '+') text.remove_prefix(1);
-    if (text.empty() || text.front() == '+') return 0;
+    if (text.front() == '+') {
+        text.remove_prefix(1);
+        if (text.empty() || text.front() == '+' || text.front() == '-') return 0;
+    }
     long long value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (end != text.data() + text.size()) return 0;

@@ -23,6 +23,8 @@ char32_t ByteToCodePoint(unsigned char byte) {
 
 int CodePointToByte(char32_t codePoint) {
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) return static_cast<int>(codePoint);
+    // The five undefined bytes were read as the C1 controls of the same number; take them back.
+    if (codePoint <= 0x9F && kHighControls[codePoint - 0x80] == 0) return static_cast<int>(codePoint);
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
         if (kHighControls[i] == codePoint) return static_cast<int>(0x80 + i);
     }
