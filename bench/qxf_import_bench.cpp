@@ -1,0 +1,80 @@
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "engine/fixtures/qxf_import.h"
+#include "engine/fixtures/qxf_reader.h"
+#include "engine/table/list_kinds.h"
+#include "engine/table/table_file.h"
+
+namespace {
+
+using namespace quillux::engine;
+
+const std::filesystem::path kInstalledLibrary = "/usr/share/qlcplus/fixtures";
+
+bool LibraryInstalled(benchmark::State& state) {
+    if (std::filesystem::is_directory(kInstalledLibrary)) return true;
+    state.SkipWithError("qlcplus-data is not installed");
+    return false;
+}
+
+std::unique_ptr<Table> SortedFixtureTable() {
+    auto table = MakeTable(TableKind::Fixture, "TableFixture");
+    table->SetSort("FixtureName");
+    return table;
+}
+
+// One small definition parsed from memory: the cost per file without the disk.
+void BM_ReadOneDefinition(benchmark::State& state) {
+    std::ifstream file(std::string(QUILLUX_TEST_DATA) + "/qxf/several_modes.qxf", std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    const std::string xml = text.str();
+    for (auto _ : state) benchmark::DoNotOptimize(ReadQxfText(xml));
+}
+BENCHMARK(BM_ReadOneDefinition);
+
+// The whole installed library into records, as "Import" of a folder and the build step do.
+void BM_ImportInstalledLibrary(benchmark::State& state) {
+    if (!LibraryInstalled(state)) return;
+    std::size_t records = 0;
+    for (auto _ : state) {
+        QxfImportResult result = ImportQxfPath(kInstalledLibrary);
+        records = result.records.size();
+        benchmark::DoNotOptimize(result);
+    }
+    state.counters["records"] = static_cast<double>(records);
+}
+BENCHMARK(BM_ImportInstalledLibrary)->Unit(benchmark::kMillisecond);
+
+// Import, sorted table and the table file text of "Data\DataFixture.dbd".
+void BM_WriteShippedFixtureFile(benchmark::State& state) {
+    if (!LibraryInstalled(state)) return;
+    for (auto _ : state) {
+        auto table = SortedFixtureTable();
+        table->AppendRecords(ImportQxfPath(kInstalledLibrary).records);
+        benchmark::DoNotOptimize(WriteTableText(*table, TableFileFormat::Table));
+    }
+}
+BENCHMARK(BM_WriteShippedFixtureFile)->Unit(benchmark::kMillisecond);
+
+// Reading the generated shipped fixture file into a sorted table: the share of the program's
+// start that the library adds.
+void BM_LoadShippedFixtureFile(benchmark::State& state) {
+    if (!LibraryInstalled(state)) return;
+    auto source = SortedFixtureTable();
+    source->AppendRecords(ImportQxfPath(kInstalledLibrary).records);
+    const std::string text = WriteTableText(*source, TableFileFormat::Table);
+    for (auto _ : state) {
+        auto table = SortedFixtureTable();
+        benchmark::DoNotOptimize(ReadTableText(*table, text, "DataFixture.dbd"));
+    }
+    state.counters["records"] = static_cast<double>(source->TotalRecordCount());
+}
+BENCHMARK(BM_LoadShippedFixtureFile)->Unit(benchmark::kMillisecond);
+
+}  // namespace
