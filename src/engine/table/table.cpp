@@ -449,6 +449,10 @@ void Table::AppendRecords(std::vector<Record> records) {
         auto owned = std::make_unique<Record>(std::move(record));
         owned->values_.resize(fields_.size());
         owned->id_ = nextId_++;
+        for (std::size_t i = 0; i < fields_.size(); ++i) {
+            if (fields_[i].type != FieldType::Text) continue;
+            if (auto* text = std::get_if<std::string>(&owned->values_[i])) CutToCharacters(*text, fields_[i].size);
+        }
         Calc(*owned);
         NumberAutoFields(*owned);
         records_.push_back(std::move(owned));
