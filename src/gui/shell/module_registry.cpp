@@ -17,6 +17,7 @@ ModuleRegistry::~ModuleRegistry() {
 
 void ModuleRegistry::Register(ModuleId id, Factory factory) {
     factories_[Index(id)] = std::move(factory);
+    emit Registered(id);
 }
 
 bool ModuleRegistry::IsRegistered(ModuleId id) const {

@@ -59,6 +59,7 @@ public:
     void MinimizeAll();
 
 signals:
+    void Registered(quillux::gui::ModuleId id);
     void ModuleOpened(quillux::gui::ModuleId id);
     void ModuleClosed(quillux::gui::ModuleId id);
 
