@@ -5,6 +5,7 @@
 #include "cli/command_registry.h"
 #include "cli/json_output.h"
 #include "engine/fixtures/qxf_import.h"
+#include "engine/refdata/fixture_fields.h"
 #include "engine/table/atomic_file.h"
 #include "engine/table/list_kinds.h"
 #include "engine/table/table_file.h"
@@ -42,6 +43,7 @@ int PrintError(const std::string& message) {
 // computed.
 std::unique_ptr<Table> FixtureTable(std::vector<engine::Record> records) {
     auto table = engine::MakeTable(TableKind::Fixture, "TableFixture");
+    table->SetCalcFields(engine::MakeFixtureCalcFields(*table));
     table->SetSort("FixtureName");
     table->AppendRecords(std::move(records));
     return table;
