@@ -1,10 +1,3 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "gui/shell/application_start.h"
 
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Quillux Lite");
-    window.show();
-    return application.exec();
-}
+int main(int argc, char** argv) { return quillux::gui::RunQuillux(argc, argv); }

@@ -2,8 +2,10 @@
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QBitmap>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCollator>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -24,6 +26,7 @@
 #include <QToolButton>
 #include <filesystem>
 
+#include "engine/refdata/reference_tables.h"
 #include "engine/setup/setup_file.h"
 #include "gui/shell/form_disclaimer.h"
 #include "gui/shell/module_catalog.h"
@@ -46,6 +49,16 @@ const char* const kGradientBottom = "rgb(174, 188, 208)";
 
 std::filesystem::path FilePath(const QString& path) {
     return std::filesystem::path(path.toStdString());
+}
+
+// Texts of the reference tables sort in the user's language, letter case significant.
+engine::TextCollation LocaleCollation() {
+    auto collator = std::make_shared<QCollator>(QLocale());
+    collator->setCaseSensitivity(Qt::CaseSensitive);
+    return [collator](std::string_view left, std::string_view right) {
+        return collator->compare(QString::fromUtf8(left.data(), qsizetype(left.size())),
+                                 QString::fromUtf8(right.data(), qsizetype(right.size())));
+    };
 }
 
 QIcon TrayPicture() {
@@ -76,6 +89,7 @@ TFormMain::TFormMain(const QString& installDir, Options options)
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
       QxSetupData(std::make_unique<engine::TQxSetupData>()),
+      tables_(std::make_unique<engine::ReferenceTables>(UserDialogs::Current(), LocaleCollation())),
       options_(options) {
     setObjectName(QStringLiteral("FormMain"));
     QFont font(QStringLiteral("Arial"));
@@ -172,8 +186,15 @@ void TFormMain::BuildToolbar() {
 void TFormMain::LoadToolbarPictures() {
     // A missing or unreadable picture leaves its button blank; the button still works.
     auto load = [this](QToolButton* button, const char* file) {
-        const QPixmap picture(state_.ResourcePath(QString::fromLatin1(file)));
-        button->setIcon(picture.isNull() ? QIcon() : QIcon(picture));
+        const QImage image(state_.ResourcePath(QString::fromLatin1(file)));
+        if (image.isNull()) {
+            button->setIcon(QIcon());
+            return;
+        }
+        // Toolbar pictures carry their transparent colour in the bottom-left pixel.
+        QPixmap picture = QPixmap::fromImage(image);
+        picture.setMask(QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, image.height() - 1), Qt::MaskOutColor)));
+        button->setIcon(QIcon(picture));
     };
     for (const ModuleInfo& row : ModuleTable()) load(moduleCommands_[static_cast<int>(row.id) - 1].button, row.picture);
     load(SpeedButtonHelp, "Help.bmp");
@@ -303,8 +324,12 @@ void TFormMain::BuildMenus() {
     SaveDefaultData1 = add(program, "SaveDefaultData1", QStringLiteral("Save Default Data"));
     SaveDefaultData1->setCheckable(true);
     SaveDefaultData1->setVisible(false);
+    connect(SaveDefaultData1, &QAction::toggled, this,
+            [this](bool checked) { tables_->SetSaveDefaultData(checked); });
     connect(add(program, "Import1", QStringLiteral("Import")), &QAction::triggered, this,
             &TFormMain::Import1Click);
+    connect(add(program, "ImportQlcFolder1", QStringLiteral("Import QLC+ Fixture Folder")),
+            &QAction::triggered, this, &TFormMain::ImportQlcFolder1Click);
 
     QMenu* modules = bar->addMenu(QStringLiteral("Modules"));
     modules->setObjectName(QStringLiteral("Modules1"));

@@ -103,6 +103,8 @@ private:
     void Exit1Click();
     void SaveDatabasesNow1Click();
     void Import1Click();
+    void ImportQlcFolder1Click();
+    void ImportQxf(const QString& path);
     void About1Click();
     void Disclaimer1Click();
     void MinimizeToTray();
@@ -110,6 +112,7 @@ private:
     void RunEditCommand(QAction* action);
 
     std::unique_ptr<engine::TQxSetupData> QxSetupData;
+    std::unique_ptr<engine::ReferenceTables> tables_;
     ShellState state_;
     Options options_;
     ModuleRegistry* modules_ = nullptr;
