@@ -180,11 +180,13 @@ void ResistorColorCode::ClearAllFields() {
 
 void ResistorColorCode::ResistanceEntryCalculation() {
     if (std::isnan(entryField_)) entryField_ = 0;
-    if (entryField_ > kMaxResistanceEntry) entryField_ = kMaxResistanceEntry;
     double factor = 1;
     if (unit_ == ResistanceUnit::KiloOhms) factor = 1e3;
     if (unit_ == ResistanceUnit::MegaOhms) factor = 1e6;
-    // At 10^11 ohms or more neither the bands nor the results change.
+    // The cap applies to the resistance, not to the number typed: 200 000 in mega-ohms would
+    // otherwise leave the bands and results of an earlier value beside the new entry.
+    const double largestInUnit = kMaxResistanceEntry / factor;
+    if (entryField_ > largestInUnit) entryField_ = largestInUnit;
     if (auto indexes = BandIndexesForOhms(entryField_ * factor)) ResistanceEntryDisplay(*indexes);
 }
 

@@ -41,7 +41,8 @@ std::optional<ResistorColour> ResistorColourByName(std::string_view name);
 enum class ResistorBand { A, B, C, D };
 enum class ResistanceUnit { Ohms, KiloOhms, MegaOhms };
 
-// The largest value four bands express: 99 × 10^9 ohms.
+// The largest value four bands express: 99 × 10^9 ohms. A larger entry is brought down to it
+// (in the unit chosen).
 inline constexpr double kMaxResistanceEntry = 99'000'000'000.0;
 
 // The up/down buttons of the entry field: the new number for `v`.

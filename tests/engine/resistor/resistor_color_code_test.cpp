@@ -38,35 +38,36 @@ TEST_P(ResistorEntryTest, BandsOfTypedValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, ResistorEntryTest,
-    testing::Values(EntryCase{"BelowTenth", 0.09, ResistanceUnit::Ohms, C::Black, C::Black,
-                              C::Black, "0.0 Ohms (+/- 1% tolerance)"},
-                    EntryCase{"Tenth", 0.1, ResistanceUnit::Ohms, C::Brown, C::Black, C::Silver,
-                              "0.1 Ohms (+/- 1% tolerance)"},
-                    EntryCase{"PointFortySeven", 0.47, ResistanceUnit::Ohms, C::Yellow, C::Purple,
-                              C::Silver, "0.5 Ohms (+/- 1% tolerance)"},
-                    EntryCase{"TwoPointNine", 2.9, ResistanceUnit::Ohms, C::Red, C::White, C::Gold,
-                              "2.9 Ohms (+/- 1% tolerance)"},
-                    EntryCase{"NinePointNineNine", 9.99, ResistanceUnit::Ohms, C::White, C::White,
-                              C::Gold, "9.9 Ohms (+/- 1% tolerance)"},
-                    EntryCase{"Ten", 10, ResistanceUnit::Ohms, C::Brown, C::Black, C::Black,
-                              "10.0 Ohms (+/- 1% tolerance)"},
-                    EntryCase{"FourPointSevenNine", 4.79, ResistanceUnit::Ohms, C::Yellow,
-                              C::Purple, C::Gold, "4.7 Ohms (+/- 1% tolerance)"},
-                    EntryCase{"DigitsCutNotRounded", 4780, ResistanceUnit::Ohms, C::Yellow,
-                              C::Purple, C::Red, "4700.0 Ohms (+/- 1% tolerance)"},
-                    EntryCase{"ZeroPointTwentyNine", 0.29, ResistanceUnit::Ohms, C::Red, C::White,
-                              C::Silver, "0.3 Ohms (+/- 1% tolerance)"},
-                    EntryCase{"FiftyEightHundred", 5800, ResistanceUnit::Ohms, C::Green, C::Gray,
-                              C::Red, "5800.0 Ohms (+/- 1% tolerance)"},
-                    EntryCase{"KiloOhms", 4.7, ResistanceUnit::KiloOhms, C::Yellow, C::Purple,
-                              C::Red, "4700.0 Ohms (+/- 1% tolerance)"},
-                    EntryCase{"MegaOhms", 8.2, ResistanceUnit::MegaOhms, C::Gray, C::Red, C::Green,
-                              "8200000.0 Ohms (+/- 1% tolerance)"},
-                    EntryCase{"Cap", 99'000'000'001, ResistanceUnit::Ohms, C::White, C::White,
-                              C::White, "99000000000.0 Ohms (+/- 1% tolerance)"},
-                    // 10^11 ohms and more leave bands and results as they were (fresh: 0).
-                    EntryCase{"TooLargeInMegaOhms", 100'000, ResistanceUnit::MegaOhms, C::Black,
-                              C::Black, C::Black, "0.0 Ohms (+/- 1% tolerance)"}),
+    testing::Values(
+        EntryCase{"BelowTenth", 0.09, ResistanceUnit::Ohms, C::Black, C::Black, C::Black,
+                  "0.0 Ohms (+/- 1% tolerance)"},
+        EntryCase{"Tenth", 0.1, ResistanceUnit::Ohms, C::Brown, C::Black, C::Silver,
+                  "0.1 Ohms (+/- 1% tolerance)"},
+        EntryCase{"PointFortySeven", 0.47, ResistanceUnit::Ohms, C::Yellow, C::Purple, C::Silver,
+                  "0.5 Ohms (+/- 1% tolerance)"},
+        EntryCase{"TwoPointNine", 2.9, ResistanceUnit::Ohms, C::Red, C::White, C::Gold,
+                  "2.9 Ohms (+/- 1% tolerance)"},
+        EntryCase{"NinePointNineNine", 9.99, ResistanceUnit::Ohms, C::White, C::White, C::Gold,
+                  "9.9 Ohms (+/- 1% tolerance)"},
+        EntryCase{"Ten", 10, ResistanceUnit::Ohms, C::Brown, C::Black, C::Black,
+                  "10.0 Ohms (+/- 1% tolerance)"},
+        EntryCase{"FourPointSevenNine", 4.79, ResistanceUnit::Ohms, C::Yellow, C::Purple, C::Gold,
+                  "4.7 Ohms (+/- 1% tolerance)"},
+        EntryCase{"DigitsCutNotRounded", 4780, ResistanceUnit::Ohms, C::Yellow, C::Purple, C::Red,
+                  "4700.0 Ohms (+/- 1% tolerance)"},
+        EntryCase{"ZeroPointTwentyNine", 0.29, ResistanceUnit::Ohms, C::Red, C::White, C::Silver,
+                  "0.3 Ohms (+/- 1% tolerance)"},
+        EntryCase{"FiftyEightHundred", 5800, ResistanceUnit::Ohms, C::Green, C::Gray, C::Red,
+                  "5800.0 Ohms (+/- 1% tolerance)"},
+        EntryCase{"KiloOhms", 4.7, ResistanceUnit::KiloOhms, C::Yellow, C::Purple, C::Red,
+                  "4700.0 Ohms (+/- 1% tolerance)"},
+        EntryCase{"MegaOhms", 8.2, ResistanceUnit::MegaOhms, C::Gray, C::Red, C::Green,
+                  "8200000.0 Ohms (+/- 1% tolerance)"},
+        EntryCase{"Cap", 99'000'000'001, ResistanceUnit::Ohms, C::White, C::White, C::White,
+                  "99000000000.0 Ohms (+/- 1% tolerance)"},
+        // The cap is on the resistance whatever the unit: no stale bands beside the entry.
+        EntryCase{"CapInMegaOhms", 100'000, ResistanceUnit::MegaOhms, C::White, C::White, C::White,
+                  "99000000000.0 Ohms (+/- 1% tolerance)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ResistorColorCode, SecondDigitNeverLoweredByBinaryError) {
@@ -178,6 +179,16 @@ TEST(ResistorColorCode, DownThenDownAgainAtOneTenth) {
     EXPECT_EQ(calc.EntryField(), 0);
     calc.StepEntry(false);
     EXPECT_EQ(calc.EntryField(), 0.1);
+}
+
+TEST(ResistorColorCode, CapIsShownInTheEntryInItsUnit) {
+    ResistorColorCode calc;
+    calc.FirstActivation(0);
+    calc.ChooseUnit(ResistanceUnit::KiloOhms);
+    calc.EntryTyped(200'000'000);
+    EXPECT_EQ(calc.EntryField(), 99'000'000);
+    EXPECT_EQ(calc.Result().ohms, 99e9);
+    EXPECT_FALSE(BandIndexesForOhms(1e11));  // beyond four bands
 }
 
 TEST(ResistorColorCode, ColourNames) {
