@@ -31,7 +31,8 @@ enum class ReportBandKind {
 };
 
 // The produced-by line of the common footer is one of these followed by the user name.
-inline const QString kProducedByLite = QStringLiteral("This report was produce by the Quillux Lite for ");
+inline const QString kProducedByLite =
+    QStringLiteral("This report was produce by the Quillux Lite for ");
 inline const QString kProducedByDmx = QStringLiteral("This report was produce by the Quillux for ");
 
 // Height of the common footer lines (9 pt text), in points.

@@ -23,8 +23,8 @@ QString ReportContext::PrintedAtText() const {
            locale.toString(printedAt.time(), QLocale::ShortFormat);
 }
 
-ReportElement& ReportBand::AddText(const QRectF& box, const QString& text,
-                                   const ReportFont& font, Qt::Alignment alignment) {
+ReportElement& ReportBand::AddText(const QRectF& box, const QString& text, const ReportFont& font,
+                                   Qt::Alignment alignment) {
     ReportElement& element = elements_.emplace_back();
     element.kind = ReportElement::Kind::Text;
     element.box = box;
@@ -66,8 +66,8 @@ ReportElement& ReportBand::AddLine(const QPointF& from, const QPointF& to, doubl
     return element;
 }
 
-ReportElement& ReportBand::AddRectangle(const QRectF& box, double penWidth,
-                                        const QColor& penColour, const QColor& fillColour) {
+ReportElement& ReportBand::AddRectangle(const QRectF& box, double penWidth, const QColor& penColour,
+                                        const QColor& fillColour) {
     ReportElement& element = elements_.emplace_back();
     element.kind = ReportElement::Kind::Rectangle;
     element.box = box;

@@ -30,9 +30,9 @@ struct ReportFont {
 
 // What a band's dynamic texts can see while the band is laid out.
 struct ReportContext {
-    int pageNumber = 1;       // from 1
-    int recordIndex = -1;     // the detail band's record (print order), -1 outside detail bands
-    int runningNumber = 0;    // detail bands printed so far, this one included, from 1
+    int pageNumber = 1;     // from 1
+    int recordIndex = -1;   // the detail band's record (print order), -1 outside detail bands
+    int runningNumber = 0;  // detail bands printed so far, this one included, from 1
     const ReportRecordSource* source = nullptr;
     QDateTime printedAt;
 

@@ -52,10 +52,9 @@ QByteArray WritePayload(const ReportDocument& document) {
         out << quint32(page.items.size());
         for (const ReportPageItem& item : page.items) {
             out << quint8(item.kind) << item.rect << item.text << item.font.family
-                << item.font.pointSize << item.font.bold << item.font.italic
-                << item.font.underline << item.font.colour << qint32(item.flags)
-                << item.penWidth << item.penColour << item.fillColour
-                << EncodePicture(item.picture) << item.clip;
+                << item.font.pointSize << item.font.bold << item.font.italic << item.font.underline
+                << item.font.colour << qint32(item.flags) << item.penWidth << item.penColour
+                << item.fillColour << EncodePicture(item.picture) << item.clip;
         }
     }
     return payload;
@@ -86,8 +85,7 @@ std::optional<ReportDocument> ReadPayload(const QByteArray& payload) {
             QByteArray picture;
             in >> kind >> item.rect >> item.text >> item.font.family >> item.font.pointSize >>
                 item.font.bold >> item.font.italic >> item.font.underline >> item.font.colour >>
-                flags >> item.penWidth >> item.penColour >> item.fillColour >> picture >>
-                item.clip;
+                flags >> item.penWidth >> item.penColour >> item.fillColour >> picture >> item.clip;
             if (in.status() != QDataStream::Ok) return {};
             if (kind < quint8(ReportPageItem::Kind::Text) ||
                 kind > quint8(ReportPageItem::Kind::Picture)) {
@@ -161,8 +159,8 @@ std::optional<ReportDocument> ReportFile::Load(const QString& path, QString* err
     in >> version >> payloadSize;
     QByteArray hash(kHashBytes, '\0');
     if (in.status() != QDataStream::Ok || in.readRawData(hash.data(), kHashBytes) != kHashBytes) {
-        return fail(QStringLiteral("The report file \"%1\" is damaged and cannot be loaded.")
-                        .arg(shown));
+        return fail(
+            QStringLiteral("The report file \"%1\" is damaged and cannot be loaded.").arg(shown));
     }
     if (version != kFormatVersion) {
         return fail(QStringLiteral("The report file \"%1\" was written in report format %2, "
@@ -174,13 +172,13 @@ std::optional<ReportDocument> ReportFile::Load(const QString& path, QString* err
     const QByteArray payload = bytes.mid(headerBytes);
     if (payloadSize != quint64(payload.size()) ||
         QCryptographicHash::hash(payload, QCryptographicHash::Sha256) != hash) {
-        return fail(QStringLiteral("The report file \"%1\" is damaged and cannot be loaded.")
-                        .arg(shown));
+        return fail(
+            QStringLiteral("The report file \"%1\" is damaged and cannot be loaded.").arg(shown));
     }
     std::optional<ReportDocument> document = ReadPayload(payload);
     if (!document) {
-        return fail(QStringLiteral("The report file \"%1\" is damaged and cannot be loaded.")
-                        .arg(shown));
+        return fail(
+            QStringLiteral("The report file \"%1\" is damaged and cannot be loaded.").arg(shown));
     }
     return document;
 }
@@ -195,10 +193,10 @@ bool ReportFile::SavePdf(const ReportDocument& document, const QString& path, QS
         writer.setResolution(kPdfResolution);
         const QSizeF portrait(std::min(document.pageSize.width(), document.pageSize.height()),
                               std::max(document.pageSize.width(), document.pageSize.height()));
-        writer.setPageLayout(QPageLayout(
-            QPageSize(portrait, QPageSize::Point),
-            document.Landscape() ? QPageLayout::Landscape : QPageLayout::Portrait,
-            QMarginsF(0, 0, 0, 0)));
+        writer.setPageLayout(
+            QPageLayout(QPageSize(portrait, QPageSize::Point),
+                        document.Landscape() ? QPageLayout::Landscape : QPageLayout::Portrait,
+                        QMarginsF(0, 0, 0, 0)));
         QPainter painter;
         if (painter.begin(&writer)) {
             const QRectF target = writer.pageLayout().fullRectPixels(kPdfResolution);

@@ -42,8 +42,19 @@ constexpr int kIconPixels = 20;
 
 // Tool button pictures drawn in code, so the preview needs no picture files.
 enum class Glyph {
-    FitPage, FitWidth, Actual, First, Previous, Next, Last, SelectPage, Search, PrinterSetup,
-    Print, Save, Load
+    FitPage,
+    FitWidth,
+    Actual,
+    First,
+    Previous,
+    Next,
+    Last,
+    SelectPage,
+    Search,
+    PrinterSetup,
+    Print,
+    Save,
+    Load
 };
 
 QIcon GlyphIcon(Glyph glyph) {
@@ -208,8 +219,7 @@ void ReportPreview::BuildWindow() {
     zoomGroup_ = new QActionGroup(this);
     zoomGroup_->setExclusive(true);
     auto addZoom = [&](const QString& tip, Glyph glyph, QKeySequence shortcut, ZoomMode mode) {
-        QAction* action =
-            addAction(tip, glyph, shortcut, [this, mode] { SetZoomMode(mode); });
+        QAction* action = addAction(tip, glyph, shortcut, [this, mode] { SetZoomMode(mode); });
         action->setCheckable(true);
         action->setData(static_cast<int>(mode));
         zoomGroup_->addAction(action);
@@ -351,7 +361,8 @@ void ReportPreview::RebuildThumbnails() {
             painter.setPen(QPen(Qt::gray, 0));
             painter.drawRect(QRect(QPoint(0, 0), size - QSize(1, 1)));
         }
-        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(image)), QString::number(page + 1));
+        auto* item =
+            new QListWidgetItem(QIcon(QPixmap::fromImage(image)), QString::number(page + 1));
         item->setTextAlignment(Qt::AlignHCenter);
         thumbnails_->addItem(item);
     }
@@ -519,10 +530,10 @@ void ReportPreview::PrintPages(QPrinter& printer, int fromPage, int toPage) cons
     printer.setFullPage(true);
     const QSizeF portrait(std::min(document_.pageSize.width(), document_.pageSize.height()),
                           std::max(document_.pageSize.width(), document_.pageSize.height()));
-    printer.setPageLayout(QPageLayout(
-        QPageSize(portrait, QPageSize::Point),
-        document_.Landscape() ? QPageLayout::Landscape : QPageLayout::Portrait,
-        QMarginsF(0, 0, 0, 0)));
+    printer.setPageLayout(
+        QPageLayout(QPageSize(portrait, QPageSize::Point),
+                    document_.Landscape() ? QPageLayout::Landscape : QPageLayout::Portrait,
+                    QMarginsF(0, 0, 0, 0)));
     QPainter painter;
     if (!painter.begin(&printer)) {
         UserDialogs::Current().Error("The printer could not be started.");
@@ -539,7 +550,8 @@ void ReportPreview::PrintPages(QPrinter& printer, int fromPage, int toPage) cons
 
 bool ReportPreview::SaveTo(const QString& path) {
     QString error;
-    const bool pdf = QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0;
+    const bool pdf =
+        QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0;
     const bool saved = pdf ? ReportFile::SavePdf(document_, path, &error)
                            : ReportFile::Save(document_, path, &error);
     if (!saved) UserDialogs::Current().Error(error.toStdString());
@@ -575,8 +587,8 @@ void ReportPreview::SaveClick() {
 void ReportPreview::LoadClick() {
     FileDialogRequest request;
     request.title = QStringLiteral("Load report");
-    request.filter = QStringLiteral("Quillux Report (*.%1)")
-                         .arg(QString::fromLatin1(ReportFile::kExtension));
+    request.filter =
+        QStringLiteral("Quillux Report (*.%1)").arg(QString::fromLatin1(ReportFile::kExtension));
     request.defaultExtension = QString::fromLatin1(ReportFile::kExtension);
     request.initialFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     request.overwritePrompt = false;
