@@ -2,7 +2,6 @@
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
-#include <QBitmap>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCollator>
@@ -192,9 +191,15 @@ void TFormMain::LoadToolbarPictures() {
             return;
         }
         // Toolbar pictures carry their transparent colour in the bottom-left pixel.
-        QPixmap picture = QPixmap::fromImage(image);
-        picture.setMask(QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, image.height() - 1), Qt::MaskOutColor)));
-        button->setIcon(QIcon(picture));
+        QImage picture = image.convertToFormat(QImage::Format_ARGB32);
+        const QRgb transparent = picture.pixel(0, picture.height() - 1);
+        for (int y = 0; y < picture.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+            for (int x = 0; x < picture.width(); ++x) {
+                if (line[x] == transparent) line[x] = qRgba(0, 0, 0, 0);
+            }
+        }
+        button->setIcon(QIcon(QPixmap::fromImage(picture)));
     };
     for (const ModuleInfo& row : ModuleTable()) load(moduleCommands_[static_cast<int>(row.id) - 1].button, row.picture);
     load(SpeedButtonHelp, "Help.bmp");

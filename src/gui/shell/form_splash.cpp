@@ -20,7 +20,7 @@ QFont BoldArial(int pixelHeight) {
 }  // namespace
 
 TFormSplash::TFormSplash(const QString& logoPath, QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       logo_(logoPath) {
     setObjectName(QStringLiteral("FormSplash"));
     setFixedSize(kWidth, kHeight);
