@@ -1,6 +1,7 @@
 #include "engine/dmx/dmx_list_operations.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <utility>
 
 #include "engine/dmx/dmx_address.h"
@@ -132,14 +133,15 @@ std::vector<RecordId> DmxListOperations::AllRows(const Table& table) {
 void DmxListOperations::ForEachSelected(const std::vector<RecordId>& selected,
                                         const DmxProgress& progress,
                                         const std::function<void(std::int32_t)>& change) {
-    std::vector<std::pair<int, RecordId>> ordered;
-    ordered.reserve(selected.size());
-    for (RecordId id : selected) {
-        const int row = table_.RowOfId(id);
-        if (row >= 0) ordered.emplace_back(row, id);
+    // The visiting order is the list order at the start; posting a row of a sorted list may
+    // move it, so rows are found again by record.
+    const std::unordered_set<RecordId> wanted(selected.begin(), selected.end());
+    std::vector<RecordId> ordered;
+    ordered.reserve(wanted.size());
+    for (int row = 0; row < table_.RecordCount() && ordered.size() < wanted.size(); ++row) {
+        const RecordId id = table_.RecordAt(row).Id();
+        if (wanted.count(id)) ordered.push_back(id);
     }
-    std::sort(ordered.begin(), ordered.end());
-    ordered.erase(std::unique(ordered.begin(), ordered.end()), ordered.end());
     if (ordered.empty()) return;
 
     const auto total = static_cast<int>(ordered.size());
@@ -148,7 +150,7 @@ void DmxListOperations::ForEachSelected(const std::vector<RecordId>& selected,
     if (progress) progress(0, total);
     for (int i = 0; i < total; ++i) {
         try {
-            table_.MoveToId(ordered[static_cast<std::size_t>(i)].second);
+            table_.MoveToId(ordered[static_cast<std::size_t>(i)]);
             table_.Edit();
             change(i);
             table_.Post();
