@@ -7,6 +7,8 @@
 
 #include "engine/fixtures/qxf_import.h"
 #include "engine/fixtures/qxf_reader.h"
+#include "engine/refdata/fixture_fields.h"
+#include "engine/refdata/reference_tables.h"
 #include "engine/table/list_kinds.h"
 #include "engine/table/table_file.h"
 
@@ -24,6 +26,7 @@ bool LibraryInstalled(benchmark::State& state) {
 
 std::unique_ptr<Table> SortedFixtureTable() {
     auto table = MakeTable(TableKind::Fixture, "TableFixture");
+    table->SetCalcFields(MakeFixtureCalcFields(*table));
     table->SetSort("FixtureName");
     return table;
 }
@@ -76,5 +79,41 @@ void BM_LoadShippedFixtureFile(benchmark::State& state) {
     state.counters["records"] = static_cast<double>(source->TotalRecordCount());
 }
 BENCHMARK(BM_LoadShippedFixtureFile)->Unit(benchmark::kMillisecond);
+
+class CountingMessenger : public Messenger {
+public:
+    MessageAnswer ShowMessage(MessageKind, const std::string&, const std::string&,
+                              MessageButtons) override {
+        ++messages;
+        return MessageAnswer::Ok;
+    }
+    int messages = 0;
+};
+
+// The reference-table part of the program's start with the generated shipped files in its
+// Data folder: every table loaded, sorted and merged, as the main window does before it shows.
+void BM_LoadReferenceTablesAtStart(benchmark::State& state) {
+    if (!LibraryInstalled(state)) return;
+    const auto installDir = std::filesystem::temp_directory_path() / "quillux_qxf_bench";
+    std::filesystem::create_directories(installDir / "Data");
+    QxfImportResult imported = ImportQxfPath(kInstalledLibrary);
+    auto manufacturers = MakeTable(TableKind::Manufacturer, "TableManufacturer");
+    manufacturers->AppendRecords(MissingManufacturerRecords(imported.records, *manufacturers));
+    auto fixtures = SortedFixtureTable();
+    fixtures->AppendRecords(std::move(imported.records));
+    SaveTableToFile(*fixtures, installDir / "Data" / "DataFixture.dbd", TableFileFormat::Table);
+    SaveTableToFile(*manufacturers, installDir / "Data" / "DataManufacturer.dbd",
+                    TableFileFormat::Table);
+    CountingMessenger messenger;
+    for (auto _ : state) {
+        ReferenceTables tables(messenger);
+        tables.SetInstallDir(installDir);
+        tables.LoadAll();
+        benchmark::DoNotOptimize(tables.TableFixtureMerge().TotalRecordCount());
+    }
+    state.counters["messages"] = messenger.messages;
+    std::filesystem::remove_all(installDir);
+}
+BENCHMARK(BM_LoadReferenceTablesAtStart)->Unit(benchmark::kMillisecond);
 
 }  // namespace
