@@ -16,7 +16,11 @@ std::vector<ReportSearchHit> ReportDocument::Find(const QString& text) const {
             const ReportPageItem& item = items[index];
             if (item.kind == ReportPageItem::Kind::Text &&
                 item.text.contains(text, Qt::CaseInsensitive)) {
-                hits.push_back({page, index, item.rect, item.text});
+                // Mark the text itself, not the whole box it sits in.
+                const QRectF inked =
+                    ReportTextMetrics::Measure(item.font, item.rect, item.flags, item.text)
+                        .intersected(item.rect);
+                hits.push_back({page, index, inked.isEmpty() ? item.rect : inked, item.text});
             }
         }
     }

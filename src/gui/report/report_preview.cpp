@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -36,8 +37,8 @@ namespace quillux::gui {
 namespace {
 
 constexpr int kWindowSizePixels = 500;
-constexpr int kSidePanelPixels = 110;
-constexpr int kThumbnailHeightPixels = 96;
+constexpr int kSidePanelPixels = 130;
+constexpr int kThumbnailHeightPixels = 90;
 constexpr int kIconPixels = 20;
 
 // Tool button pictures drawn in code, so the preview needs no picture files.
@@ -280,9 +281,12 @@ void ReportPreview::BuildWindow() {
     scrollArea_->setWidgetResizable(true);
     scrollArea_->setAlignment(Qt::AlignCenter);
     scrollArea_->setBackgroundRole(QPalette::Dark);
+    scrollArea_->installEventFilter(this);
 
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("ReportPreviewTabs"));
+    // Side tabs: both titles stay readable in the narrow panel of a 500-pixel window.
+    tabs_->setTabPosition(QTabWidget::West);
     thumbnails_ = new QListWidget;
     thumbnails_->setObjectName(QStringLiteral("ThumbNails"));
     thumbnails_->setViewMode(QListView::IconMode);
@@ -398,9 +402,10 @@ void ReportPreview::SetZoomMode(ZoomMode mode) {
     UpdateView();
 }
 
-void ReportPreview::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    UpdateView();
+// The zoom follows the scroll area's size, which settles after the window's own resize.
+bool ReportPreview::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scrollArea_ && event->type() == QEvent::Resize) UpdateView();
+    return QWidget::eventFilter(watched, event);
 }
 
 void ReportPreview::UpdateView() {

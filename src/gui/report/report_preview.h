@@ -59,7 +59,7 @@ public:
     void PrintPages(QPrinter& printer, int fromPage, int toPage) const;
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildWindow();

@@ -41,4 +41,11 @@ QRectF ReportTextMetrics::Measure(const ReportFont& font, double width, int flag
     return metrics.boundingRect(QRectF(0, 0, width, kUnboundedHeight), flags, text);
 }
 
+QRectF ReportTextMetrics::Measure(const ReportFont& font, const QRectF& box, int flags,
+                                  const QString& text) {
+    const QImage& device = PointDevice();
+    const QFontMetricsF metrics(ToQFont(font, device.logicalDpiY()), &device);
+    return metrics.boundingRect(box, flags, text);
+}
+
 }  // namespace quillux::gui

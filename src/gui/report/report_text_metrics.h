@@ -16,6 +16,9 @@ public:
     static QFont ToQFont(const ReportFont& font, int deviceDpiY);
     // The rectangle the text occupies when laid out in a box `width` points wide with `flags`.
     static QRectF Measure(const ReportFont& font, double width, int flags, const QString& text);
+    // Where the text lands when drawn into `box` with `flags`, in the box's coordinates.
+    static QRectF Measure(const ReportFont& font, const QRectF& box, int flags,
+                          const QString& text);
 };
 
 }  // namespace quillux::gui
