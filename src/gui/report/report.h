@@ -42,10 +42,25 @@ constexpr double kCommonFooterLinePoints = 12.0;
 // source (if any), and shows it in the preview, which lays it out into a ReportDocument.
 // Layout runs the page-start hooks at the start of every page, so values read in a hook
 // (the user name, a window's totals) are those of the moment the report is shown.
+//
+//   Report report("Weight Load Report", ReportOrientation::Landscape);
+//   report.SetMarginsMillimetres(9.906);
+//   report.SetBand(ReportBandKind::PageHeader, 40).AddText({0, 0, report.BodyWidth(), 30}, ...);
+//   ReportBand& detail = report.SetBand(ReportBandKind::Detail, 14);
+//   detail.AddRunningNumber({0, 0, 30, 14});
+//   detail.AddField({30, 0, 200, 14}, "Device Name");
+//   report.AddCommonFooter(setup);
+//   TableRecordSource rows(table);
+//   report.SetRecordSource(&rows);
+//   ReportPreview::ShowReport(report, this);  // returns when the preview closes
+//
+// Elements capture the report by address: a report is neither copied nor moved.
 class Report {
 public:
     // Margins of 12.7 mm on every side unless set otherwise.
     Report(const QString& title, ReportOrientation orientation);
+    Report(const Report&) = delete;
+    Report& operator=(const Report&) = delete;
 
     const QString& Title() const { return title_; }
     ReportOrientation Orientation() const { return orientation_; }

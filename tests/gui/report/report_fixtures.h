@@ -1,9 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <deque>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,7 +9,6 @@
 #include "engine/table/table.h"
 #include "gui/report/report.h"
 #include "gui/report/table_record_source.h"
-#include "gui/widgets/user_dialogs.h"
 
 namespace quillux::gui::testing {
 
@@ -66,42 +63,6 @@ struct TableReportFixture {
                         Qt::AlignRight | Qt::AlignVCenter);
         report.AddCommonFooter(*setup);
         report.SetRecordSource(&source);
-    }
-};
-
-// Message boxes and file dialogs answered from a script; every message is recorded.
-class RecordingDialogs : public UserDialogs {
-public:
-    struct Message {
-        engine::MessageKind kind;
-        std::string text;
-    };
-    std::vector<Message> messages;
-    std::deque<std::optional<QString>> fileAnswers;
-    std::vector<FileDialogRequest> fileRequests;
-
-    engine::MessageAnswer ShowMessage(engine::MessageKind kind, const std::string&,
-                                      const std::string& text, engine::MessageButtons) override {
-        messages.push_back({kind, text});
-        return engine::MessageAnswer::Ok;
-    }
-    std::optional<QString> OpenFile(const FileDialogRequest& request) override {
-        return Answer(request);
-    }
-    std::optional<QString> SaveFile(const FileDialogRequest& request) override {
-        return Answer(request);
-    }
-    std::optional<QString> SelectFolder(const QString&, const QString&) override {
-        return std::nullopt;
-    }
-
-private:
-    std::optional<QString> Answer(const FileDialogRequest& request) {
-        fileRequests.push_back(request);
-        if (fileAnswers.empty()) return std::nullopt;
-        std::optional<QString> answer = fileAnswers.front();
-        fileAnswers.pop_front();
-        return answer;
     }
 };
 

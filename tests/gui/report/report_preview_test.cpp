@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "gui/report/report_file.h"
+#include "gui/support/scripted_dialogs.h"
 #include "report_fixtures.h"
 
 using namespace quillux;
@@ -42,15 +43,14 @@ private:
 
     std::unique_ptr<TableReportFixture> fixture_;
     std::unique_ptr<ReportPreview> preview_;
-    std::unique_ptr<RecordingDialogs> dialogs_;
+    std::unique_ptr<quillux::testing::ScriptedDialogs> dialogs_;
     std::unique_ptr<QTemporaryDir> folder_;
 };
 
 void ReportPreviewTest::initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
 void ReportPreviewTest::init() {
-    dialogs_ = std::make_unique<RecordingDialogs>();
-    UserDialogs::Install(dialogs_.get());
+    dialogs_ = std::make_unique<quillux::testing::ScriptedDialogs>();
     folder_ = std::make_unique<QTemporaryDir>();
     fixture_ = std::make_unique<TableReportFixture>(60);
     fixture_->setup->SetupS[2].Set("Jane Doe");
@@ -62,7 +62,6 @@ void ReportPreviewTest::init() {
 void ReportPreviewTest::cleanup() {
     preview_.reset();
     fixture_.reset();
-    UserDialogs::Install(nullptr);
     dialogs_.reset();
     folder_.reset();
 }
@@ -172,10 +171,10 @@ void ReportPreviewTest::searchFindsTextOnPageTwo() {
 
 void ReportPreviewTest::savedPdfHoldsTheReportTexts() {
     const QString path = folder_->filePath(QStringLiteral("points.pdf"));
-    dialogs_->fileAnswers.push_back(path);
+    dialogs_->AnswerFile(path);
     Action(QStringLiteral("Save report"))->trigger();
-    QCOMPARE(dialogs_->fileRequests.size(), std::size_t(1));
-    QVERIFY(dialogs_->messages.empty());
+    QCOMPARE(dialogs_->FileRequests().size(), 1);
+    QVERIFY(dialogs_->Messages().isEmpty());
     QVERIFY(QFile::exists(path));
 
     QProcess pdftotext;
@@ -200,13 +199,13 @@ void ReportPreviewTest::savedReportFileLoadsBack() {
     Report other(QStringLiteral("Other"), ReportOrientation::Portrait);
     other.SetBand(ReportBandKind::Detail, 20).AddText(QRectF(0, 0, 100, 20), QStringLiteral("x"));
     ReportPreview second(other.Layout());
-    dialogs_->fileAnswers.push_back(path);
+    dialogs_->AnswerFile(path);
     QAction* load = nullptr;
     for (QAction* action : second.findChildren<QAction*>()) {
         if (action->toolTip() == QStringLiteral("Load report")) load = action;
     }
     load->trigger();
-    QVERIFY(dialogs_->messages.empty());
+    QVERIFY(dialogs_->Messages().isEmpty());
     QCOMPARE(second.windowTitle(), QStringLiteral("Report Preview : Rigging Point Report"));
     const ReportDocument& original = preview_->Document();
     QCOMPARE(second.Document().PageCount(), original.PageCount());
@@ -247,14 +246,14 @@ void ReportPreviewTest::damagedReportFileShowsMessageAndChangesNothing() {
     const int last = pages - 1;
     preview_->ShowPage(last);
     const QStringList before = preview_->Document().PageTexts(last);
-    dialogs_->fileAnswers.push_back(path);
+    dialogs_->AnswerFile(path);
+    dialogs_->AnswerMessage(engine::MessageAnswer::Ok);
     Action(QStringLiteral("Load report"))->trigger();
 
-    QCOMPARE(dialogs_->messages.size(), std::size_t(1));
-    QCOMPARE(dialogs_->messages[0].kind, engine::MessageKind::Error);
-    QVERIFY2(
-        QString::fromStdString(dialogs_->messages[0].text).contains(QStringLiteral("damaged.qrp")),
-        dialogs_->messages[0].text.c_str());
+    QCOMPARE(dialogs_->Messages().size(), 1);
+    QCOMPARE(dialogs_->Messages()[0].kind, engine::MessageKind::Error);
+    QVERIFY2(dialogs_->Messages()[0].text.contains(QStringLiteral("damaged.qrp")),
+             qPrintable(dialogs_->Messages()[0].text));
     QCOMPARE(preview_->Document().PageCount(), pages);
     QCOMPARE(preview_->Document().PageTexts(last), before);
     QCOMPARE(preview_->CurrentPage(), last);
