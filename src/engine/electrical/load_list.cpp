@@ -191,6 +191,16 @@ void ElectricalLoadList::GuardedSetValue(int field, Value value) {
     }
 }
 
+bool ElectricalLoadList::PostPending() {
+    if (table_->State() == EditState::Browse) return true;
+    try {
+        GuardedPost();
+    } catch (const Abort&) {
+        return false;
+    }
+    return true;
+}
+
 // --- progress -----------------------------------------------------------------------------
 
 void ElectricalLoadList::ProgressStart(int maximum) {
@@ -224,11 +234,7 @@ bool ElectricalLoadList::ForEachRecord(const std::vector<RecordId>& ids,
     bool ok = true;
     {
         TableUpdate batch(*table_);
-        try {
-            if (table_->State() != EditState::Browse) GuardedPost();
-        } catch (const Abort&) {
-            return false;
-        }
+        if (!PostPending()) return false;
         // Rows keep their places while they are posted; a kept sort is applied once after.
         const int sortField = table_->SortField();
         const SortOrder sortOrder = table_->GetSortOrder();
@@ -261,8 +267,7 @@ namespace {
 template <typename Change>
 void RewriteAll(Table& table, const LoadListProgress& progress, Change change) {
     const auto records = table.AllRecords();
-    if (records.empty()) return;
-    if (table.State() != EditState::Browse) table.Post();
+    if (records.empty() || table.State() != EditState::Browse) return;
     const int currentRow = table.CurrentRow();
     std::vector<Record> copies;
     copies.reserve(records.size());
@@ -317,6 +322,7 @@ void ElectricalLoadList::EditVoltagePhasePhaseChange(std::string_view text, bool
         voltageText_ = std::to_string(kDefaultThreePhaseVolts);
     }
     voltages_.phaseNeutral = VoltagePhaseNeutralFor(system_, voltages_.phaseToPhase);
+    PostPending();
 
     const int vpp = voltages_.phaseToPhase;
     const int vpn = voltages_.phaseNeutral;
@@ -431,6 +437,7 @@ bool ElectricalLoadList::AppendDevice(const LoadListDevice& device) {
 
 bool ElectricalLoadList::Button_BalancePhasesPerFixtureClick() {
     if (table_->IsEmpty()) return true;
+    if (!PostPending()) return false;
     const int vpp = voltages_.phaseToPhase;
     const int vpn = voltages_.phaseNeutral;
     {
@@ -479,13 +486,7 @@ bool ElectricalLoadList::Button_BalancePhasesPerPhasesClick() {
     const int vpn = voltages_.phaseNeutral;
     {
         TableUpdate batch(*table_);
-        if (table_->State() != EditState::Browse) {
-            try {
-                GuardedPost();
-            } catch (const Abort&) {
-                return false;
-            }
-        }
+        if (!PostPending()) return false;
         // Largest current first; the list keeps this order afterwards.
         table_->SetSort(fAmperage_, SortOrder::Descending);
         table_->ClearSort();

@@ -42,7 +42,10 @@ struct LoadListProgress {
 // The electrical load list: the list table `TableElecL`, the system (single- or three-phase
 // and its voltages), the per-record derivation run on every post, the column sums and
 // footers, and every command of the list. Commands on "the selected rows" take the selected
-// records' ids; an empty selection means the current record.
+// records' ids; an empty selection means the current record. The whole-list operations
+// (system voltage change, mode switch, both balancing commands) replace the table's records
+// in one step, so record ids taken before them no longer name a record afterwards; the
+// current row keeps its position (or becomes the first, as the command says).
 class ElectricalLoadList {
 public:
     static constexpr const char* kTableName = "TableElecL";
@@ -174,6 +177,8 @@ private:
     void GuardedDelete();
     // Sets a value; a value the field refuses shows the table's own message and aborts.
     void GuardedSetValue(int field, Value value);
+    // Posts an edit left open (by a grid or the edit panel); false when the post failed.
+    bool PostPending();
     void Fail(const std::exception& error);
 
     // Runs `body` once per record id, with the record current and in Edit state, posting it

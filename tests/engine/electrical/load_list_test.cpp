@@ -477,6 +477,18 @@ TEST_F(LoadListTest, ReVoltagingFrom208To240) {
     EXPECT_EQ(list.Footers().voltage, "139/240V");
 }
 
+TEST_F(LoadListTest, AnOpenEditIsPostedBeforeReVoltaging) {
+    Start(kSingle, "240");
+    Add(Device("A", 1200, 120, "X-N"));
+    list.TableElecL().Edit();
+    list.TableElecL().SetValue("Watts", 2400.0);
+    list.EditVoltagePhasePhaseChange("230");
+    EXPECT_EQ(list.TableElecL().State(), EditState::Browse);
+    EXPECT_EQ(Number(0, "Watts"), 2400);
+    EXPECT_EQ(Number(0, "Voltage"), 115);
+    EXPECT_EQ(list.Footers().totalX, "Total Amps X: 20.9 A");
+}
+
 TEST_F(LoadListTest, ModeSwitchReDerivesTheRecords) {
     Start(kThree, "208");
     Add(Device("A", 1200, 120, "Z-N"));
