@@ -1,6 +1,8 @@
 #include "gui/report/report_preview.h"
 
 #include <QAction>
+#include <QCryptographicHash>
+#include <QDataStream>
 #include <QFile>
 #include <QInputDialog>
 #include <QLabel>
@@ -33,6 +35,7 @@ private slots:
     void searchFindsTextOnPageTwo();
     void savedPdfHoldsTheReportTexts();
     void savedReportFileLoadsBack();
+    void printingAPageRangePrintsOnlyThosePages();
     void damagedReportFileShowsMessageAndChangesNothing_data();
     void damagedReportFileShowsMessageAndChangesNothing();
     void showReportWaitsForThePreviewAndBlocksOnlyItsCaller();
@@ -216,6 +219,24 @@ void ReportPreviewTest::savedReportFileLoadsBack() {
     }
 }
 
+void ReportPreviewTest::printingAPageRangePrintsOnlyThosePages() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString path = folder_->filePath(QStringLiteral("printed.pdf"));
+    printer.setOutputFileName(path);
+    preview_->PrintPages(printer, 2, 2);
+
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(60000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QCOMPARE(text.count(QLatin1Char('\f')), 1);
+    QVERIFY(text.contains(QStringLiteral("Point 45")));
+    QVERIFY(text.contains(QStringLiteral("Page 2")));
+    QVERIFY(!text.contains(QStringLiteral("Point 10")));
+    QVERIFY(!text.contains(QStringLiteral("Page 1")));
+}
+
 void ReportPreviewTest::damagedReportFileShowsMessageAndChangesNothing_data() {
     QTest::addColumn<QString>("damage");
     QTest::newRow("truncated") << "truncated";
@@ -223,6 +244,7 @@ void ReportPreviewTest::damagedReportFileShowsMessageAndChangesNothing_data() {
     QTest::newRow("foreign file") << "foreign";
     QTest::newRow("empty file") << "empty";
     QTest::newRow("newer format") << "version";
+    QTest::newRow("checksum right, contents garbage") << "garbage";
 }
 
 void ReportPreviewTest::damagedReportFileShowsMessageAndChangesNothing() {
@@ -238,6 +260,15 @@ void ReportPreviewTest::damagedReportFileShowsMessageAndChangesNothing() {
     if (damage == "foreign") bytes = "%PDF-1.4\nnot a report at all";
     if (damage == "empty") bytes.clear();
     if (damage == "version") bytes[12] = char(99);  // last byte of the big-endian version
+    if (damage == "garbage") {
+        QByteArray payload(4000, '\x7f');
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out.writeRawData("QLXREPORT", 9);
+        out << ReportFile::kFormatVersion << quint64(payload.size());
+        const QByteArray hash = QCryptographicHash::hash(payload, QCryptographicHash::Sha256);
+        out.writeRawData(hash.constData(), hash.size());
+        out.writeRawData(payload.constData(), payload.size());
+    }
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
     file.close();
