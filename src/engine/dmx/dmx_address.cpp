@@ -1,6 +1,7 @@
 #include "engine/dmx/dmx_address.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace quillux::engine {
 
@@ -33,7 +34,9 @@ std::string CalcAddressRangeString(std::int32_t address, std::int32_t channels) 
 
 DipSwitchSetting CalcDMXDipSwitch(std::int32_t address, bool offset) {
     std::int64_t x = offset ? std::int64_t{address} - 1 : address;
-    DipSwitchSetting setting{std::string(), Wrap(x)};
+    DipSwitchSetting setting{std::string(), static_cast<std::int32_t>(std::clamp<std::int64_t>(
+                                                x, std::numeric_limits<std::int32_t>::min(),
+                                                std::numeric_limits<std::int32_t>::max()))};
 
     std::string pieces[11];  // pieces[n] for switch n
     if (x >= 512) {

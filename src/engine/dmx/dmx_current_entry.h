@@ -33,7 +33,8 @@ public:
     void SetChannelsPerFixture(std::int32_t channels);
     void SetOffset(bool offset);
     // A click on a fixture of the merged fixture table ("Number  of DMX channel",
-    // "UseDipSwitch", "DipSwitchOffset"); the window fills its name and manufacturer fields.
+    // "UseDipSwitch", "DipSwitchOffset"); the window fills its name and manufacturer fields
+    // and, with several rows selected, rewrites them as for a changed offset.
     void PickFixture(std::int32_t channels, bool useDipSwitch, bool dipSwitchOffset);
     // `DataBaseToVar` without the window: the row's "AddressMinusOne", "Channel Per Fixture"
     // and "Virtual Address".
