@@ -30,6 +30,13 @@ int RunQuillux(int argc, char** argv) {
     SingleInstance instance;
     if (instance.HandOverToRunningCopy()) return 0;
 
+    // Installed before anything is loaded: a termination request during start-up is kept
+    // and answered with the orderly shut-down as soon as the main window exists.
+    TerminationSignals terminationSignals;
+    bool terminationRequested = false;
+    auto keepRequest = QObject::connect(&terminationSignals, &TerminationSignals::TerminationRequested,
+                                        &application, [&terminationRequested] { terminationRequested = true; });
+
     QtUserDialogs dialogs;
     UserDialogs::Install(&dialogs);
 
@@ -52,11 +59,15 @@ int RunQuillux(int argc, char** argv) {
     }
     splash.reset();
 
-    TerminationSignals signals_;
+    if (terminationRequested) {
+        main.ShutDown(false);
+        return 0;
+    }
+    QObject::disconnect(keepRequest);
     auto quietShutDown = [&main] {
         if (main.ShutDown(false)) QCoreApplication::quit();
     };
-    QObject::connect(&signals_, &TerminationSignals::TerminationRequested, &main, quietShutDown);
+    QObject::connect(&terminationSignals, &TerminationSignals::TerminationRequested, &main, quietShutDown);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &main,
                      [quietShutDown](QSessionManager&) { quietShutDown(); });
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &main, [&main] {
