@@ -23,6 +23,7 @@ constexpr const char* kDipSwitchSetting = "DIP Switch Setting";
 constexpr const char* kAddressMinusOne = "AddressMinusOne";
 constexpr const char* kUseDipSwitch = "UseDipSwitch";
 constexpr const char* kDipSwitchOffset = "DipSwitchOffset";
+constexpr const char* kReportName = "ReportName";
 
 std::int32_t Add32(std::int32_t a, std::int32_t b) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
@@ -251,6 +252,69 @@ void DmxListOperations::SetManufacturerOfSelected(const std::vector<RecordId>& s
     if (selected.size() <= 1) return;
     ForEachSelected(selected, progress,
                     [&](std::int32_t) { table_.SetValue(kManufacturer, manufacturer); });
+}
+
+void DmxListOperations::KeepReportDescription(const std::string& reportDescription) {
+    if (table_.IsEmpty()) return;
+    table_.First();
+    if (table_.AsString(kReportName) != reportDescription) {
+        table_.Edit();
+        table_.SetValue(kReportName, reportDescription);
+        table_.Post();
+    }
+}
+
+bool DmxListOperations::DeleteCurrentRow(const std::string& reportDescription) {
+    if (table_.IsEmpty()) {
+        if (messenger_) messenger_->Error("List already empty");
+        return true;
+    }
+    try {
+        if (table_.State() != EditState::Browse) table_.Cancel();
+        table_.Delete();
+        KeepReportDescription(reportDescription);
+    } catch (const std::exception& error) {
+        if (table_.State() != EditState::Browse) table_.Cancel();
+        ReportError(error);
+    }
+    return table_.IsEmpty();
+}
+
+bool DmxListOperations::DeleteSelected(const std::vector<RecordId>& selected,
+                                       const std::string& reportDescription,
+                                       const DmxProgress& progress) {
+    const std::unordered_set<RecordId> wanted(selected.begin(), selected.end());
+    std::vector<RecordId> doomed;
+    for (RecordId id : AllRows(table_)) {
+        if (wanted.count(id)) doomed.push_back(id);
+    }
+    if (doomed.empty()) return table_.IsEmpty();
+
+    const std::optional<RecordId> current = table_.CurrentId();
+    const auto total = static_cast<int>(doomed.size());
+    {
+        TableUpdate update(table_);
+        if (table_.State() != EditState::Browse) table_.Cancel();
+        if (progress) progress(0, total);
+        for (int i = 0; i < total; ++i) {
+            try {
+                if (table_.MoveToId(doomed[static_cast<std::size_t>(i)])) table_.Delete();
+            } catch (const std::exception& error) {
+                if (table_.State() != EditState::Browse) table_.Cancel();
+                ReportError(error);
+                break;
+            }
+            if (progress) progress(i + 1, total);
+        }
+        try {
+            KeepReportDescription(reportDescription);
+        } catch (const std::exception& error) {
+            if (table_.State() != EditState::Browse) table_.Cancel();
+            ReportError(error);
+        }
+    }
+    if (current && !table_.MoveToId(*current)) table_.First();
+    return table_.IsEmpty();
 }
 
 std::optional<DmxListOperations::LoadedRow> DmxListOperations::DataBaseToVar() {

@@ -76,6 +76,16 @@ public:
                                    const std::string& manufacturer,
                                    const DmxProgress& progress = {});
 
+    // Deletes the current row; on an empty list shows "List already empty". Afterwards the
+    // first row is current and holds `reportDescription` in "ReportName" again (the deleted
+    // row may have carried it). Returns true when the list is now empty.
+    bool DeleteCurrentRow(const std::string& reportDescription);
+    // Deletes the selected rows, with progress; the row that was current stays current when
+    // it was not deleted, otherwise the first row becomes current. As above, the first row
+    // keeps the description. Returns true when the list is now empty.
+    bool DeleteSelected(const std::vector<RecordId>& selected, const std::string& reportDescription,
+                        const DmxProgress& progress = {});
+
     struct LoadedRow {
         DmxEntryFields fields;
         bool dipSwitchOffset = false;  // the window sets its offset box to this afterwards
@@ -92,6 +102,8 @@ private:
     void ForEachSelected(const std::vector<RecordId>& selected, const DmxProgress& progress,
                          const std::function<void(std::int32_t index)>& change);
     void ReportError(const std::exception& error);
+    // Moves to the first row and stores the description there when it differs.
+    void KeepReportDescription(const std::string& reportDescription);
 
     Table& table_;
     DmxCurrentEntry& entry_;

@@ -189,6 +189,43 @@ TEST_F(DmxListTest, OffsetChangeRewritesSwitchTextOfEverySelectedRow) {
     EXPECT_EQ(Text(1, "DIP Switch Setting"), "1 = All Switches Off");
 }
 
+TEST_F(DmxListTest, DeletingTheCurrentRowKeepsTheDescriptionOnTheFirstRow) {
+    EXPECT_TRUE(operations().DeleteCurrentRow("Rig"));
+    ASSERT_EQ(messenger.messages.size(), 1u);
+    EXPECT_EQ(messenger.messages[0], "List already empty");
+
+    AddRows(3, 1);
+    table->First();
+    table->Edit();
+    table->SetValue("ReportName", "Rig");
+    table->Post();
+    table->First();
+    EXPECT_FALSE(operations().DeleteCurrentRow("Rig"));
+    EXPECT_EQ(table->RecordCount(), 2);
+    EXPECT_EQ(table->CurrentRow(), 0);
+    EXPECT_EQ(Text(0, "ReportName"), "Rig");
+}
+
+TEST_F(DmxListTest, DeletingTheSelectionKeepsTheCurrentRowWhenItSurvives) {
+    AddRows(4, 1);
+    operations().AutoID(DmxListOperations::AllRows(*table), 1, 1);
+    std::vector<RecordId> all = DmxListOperations::AllRows(*table);
+    table->SetCurrentRow(2);
+    std::vector<std::pair<int, int>> progress;
+    EXPECT_FALSE(operations().DeleteSelected(
+        {all[3], all[0]}, "Stage left",
+        [&](int done, int total) { progress.emplace_back(done, total); }));
+    ASSERT_EQ(table->RecordCount(), 2);
+    EXPECT_EQ(Text(0, "Fixture ID"), "0002");
+    EXPECT_EQ(Text(1, "Fixture ID"), "0003");
+    EXPECT_EQ(Text(0, "ReportName"), "Stage left");
+    EXPECT_EQ(table->CurrentRow(), 1);
+    EXPECT_EQ(progress.back(), std::make_pair(2, 2));
+
+    EXPECT_TRUE(operations().DeleteSelected(DmxListOperations::AllRows(*table), "Stage left"));
+    EXPECT_TRUE(messenger.messages.empty());
+}
+
 TEST_F(DmxListTest, DataBaseToVarLoadsTheRowIntoTheEntry) {
     EXPECT_FALSE(operations().DataBaseToVar().has_value());
     entry.SetChannelsPerFixture(12);
