@@ -74,28 +74,28 @@ TFormPreference::TFormPreference(Shell& shell, QWidget* parent)
 
     auto* databaseGroup = new QGroupBox(QStringLiteral("Database Option"), client);
     databaseGroup->setObjectName(QStringLiteral("GroupBoxDatabaseOption"));
-    databaseGroup->setGeometry(8, 126, 200, 62);
+    databaseGroup->setGeometry(8, 126, 150, 62);
     CheckBoxUseDefaultDatabase = MakeCheckBox(
         databaseGroup, "CheckBoxUseDefaultDatabase", QStringLiteral("Use Default Database"),
         QStringLiteral("When Checked, the Default Fixture/Manufacturer database are include in "
                        "the list"),
-        12, 18, 180);
+        12, 18, 134);
     auto* restartNote = new QLabel(QStringLiteral("(Require a restart...)"), databaseGroup);
     restartNote->setObjectName(QStringLiteral("LabelRequireRestart"));
-    restartNote->setGeometry(30, 38, 160, 16);
+    restartNote->setGeometry(30, 38, 116, 16);
 
     auto* warningGroup = new QGroupBox(QStringLiteral("Warning"), client);
     warningGroup->setObjectName(QStringLiteral("GroupBoxWarning"));
-    warningGroup->setGeometry(212, 126, 200, 62);
+    warningGroup->setGeometry(162, 126, 250, 62);
     CheckBoxConfirmSaveList = MakeCheckBox(
         warningGroup, "CheckBoxConfirmSaveList",
         QStringLiteral("Confirm save list when closing a module"),
         QStringLiteral("Confirmation when closing a module where the list of fixture is not saved"),
-        10, 18, 186);
+        10, 18, 236);
     CheckBoxConfirmClose = MakeCheckBox(
         warningGroup, "CheckBoxConfirmClose",
         QStringLiteral("Confirm before closing the application"),
-        QStringLiteral("Confirmation when closing down the Quillux"), 10, 38, 186);
+        QStringLiteral("Confirmation when closing down the Quillux"), 10, 38, 236);
 
     auto* userNameLabel = new QLabel(QStringLiteral("User Name:"), client);
     userNameLabel->setGeometry(8, 202, 70, 16);
