@@ -64,15 +64,16 @@ bool Failed(double value) { return !std::isfinite(value); }
 double OrZero(double value) { return Failed(value) ? 0.0 : value; }
 
 // The allowed drop in volts and in per cent drive each other: the box being typed into wins.
-// With no input voltage neither can be derived from the other, so both keep what was typed
-// rather than the volts being wiped to 0 while the voltage box is being retyped.
+// With no input voltage a percentage cannot be derived, and the volts are only derived (as 0)
+// from a percentage being typed: retyping the voltage box must not wipe the allowed drop.
 void CoupleDrop(double inputVolt, bool voltsFocused, bool percentFocused, double& volts,
                 double& percent) {
-    if (inputVolt == 0) return;
-    if (!percentFocused) {
+    if (!percentFocused && inputVolt != 0) {
         if (const double derived = volts / inputVolt * 100; !Failed(derived)) percent = derived;
     }
-    if (!voltsFocused) volts = OrZero(percent * inputVolt / 100);
+    if (!voltsFocused && (inputVolt != 0 || percentFocused)) {
+        volts = OrZero(percent * inputVolt / 100);
+    }
 }
 
 bool ValidGauge(int position) { return position >= 0 && position < kWireGaugeCount; }

@@ -221,6 +221,19 @@ INSTANTIATE_TEST_SUITE_P(
         DistanceCase{"NoPhase", WirePhase::None, DistanceUnit::Feet, 20, k12Awg, "Out of Range"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(VoltageDrop, PercentTypedAtZeroVoltageMeansNoDrop) {
+    VoltageDrop calc;
+    VoltageDropInputs in;
+    in.sizePhase = WirePhase::Single;
+    in.sizeInputVolt = 0;
+    in.sizeDropVolts = 3.6;
+    in.sizeDropPercent = 3;
+    in.focus = DropFocus::WireSizePercent;
+    const VoltageDropResult& r = calc.VoltageDropCalculate(in);
+    EXPECT_EQ(r.sizeDropVolts, 0);
+    EXPECT_EQ(r.wireSizeText, "Out of Range");
+}
+
 TEST(VoltageDrop, DistancePercentDrivesVolts) {
     VoltageDrop calc;
     VoltageDropInputs in;
