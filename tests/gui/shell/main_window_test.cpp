@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/refdata/reference_tables.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/module_registry.h"
 #include "gui/shell/module_window.h"
@@ -91,6 +92,9 @@ private slots:
     void formPositionPullsWindowBackOnScreen();
     void startMinimisedGoesToTrayUntilRestored();
     void sharedEditCommandsActOnFocusedField();
+    void wakeUpRestoresMinimisedProgram();
+    void importTakesQlcFixturesIntoUserTables();
+    void importCancelledSaysSo();
 
 private:
     std::unique_ptr<TFormMain> Start(bool trayAvailable = false);
@@ -440,6 +444,43 @@ void MainWindowTest::sharedEditCommandsActOnFocusedField() {
     QCOMPARE(window->Box()->text(), QString());
     main->Actions().EditUndo1->trigger();
     QCOMPARE(window->Box()->text(), QStringLiteral("12345"));
+    main->ShutDown(false);
+}
+
+void MainWindowTest::wakeUpRestoresMinimisedProgram() {
+    auto main = Start();
+    main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+    main->showMinimized();
+    QVERIFY(main->isMinimized());
+    main->RestoreRequest();
+    QVERIFY(!main->isMinimized());
+    QVERIFY(main->isVisible());
+    main->ShutDown(false);
+}
+
+void MainWindowTest::importTakesQlcFixturesIntoUserTables() {
+    auto main = Start();
+    dialogs_->AnswerFile(QStringLiteral(QUILLUX_TEST_DATA "/qxf/single_mode.qxf"));
+    dialogs_->AnswerMessage(MessageAnswer::Ok);
+    main->findChild<QAction*>(QStringLiteral("Import1"))->trigger();
+    QCOMPARE(dialogs_->Messages().size(), 1);
+    QCOMPARE(dialogs_->Messages().first().kind, quillux::engine::MessageKind::Information);
+    QVERIFY(!main->Tables().TableFixtureMerge().IsEmpty());  // visible at once in every list
+
+    // User tables are always saved, so the import survives the run.
+    QVERIFY(main->ShutDown(false));
+    QVERIFY(FileBytes(folder_->File(QStringLiteral("Data/DataFixtureUser.dbu"))).contains("Par 7x10 RGBW"));
+    QVERIFY(FileBytes(folder_->File(QStringLiteral("Data/DataManufacturerUser.dbu"))).contains("Brightline"));
+}
+
+void MainWindowTest::importCancelledSaysSo() {
+    auto main = Start();
+    dialogs_->AnswerFile(std::nullopt);
+    dialogs_->AnswerMessage(MessageAnswer::Ok);
+    main->findChild<QAction*>(QStringLiteral("Import1"))->trigger();
+    QCOMPARE(dialogs_->MessageTexts(), QStringList{QStringLiteral("Cannot Import File")});
+    QVERIFY(main->Tables().TableFixture().IsEmpty());
     main->ShutDown(false);
 }
 
