@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace quillux::engine {
@@ -48,6 +49,8 @@ const Case kCases[] = {
     {"QuotientOverflowIsError", 5, 1e300, 1e-300, "Error"},
     {"HalfCentRoundsUp", 7, 0.125, 1, "0.13 Volts"},
 };
+
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 class BasicFormulaTest : public testing::TestWithParam<Case> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 
 namespace quillux::engine {
@@ -52,6 +53,8 @@ struct ColourCase {
     double percent;
     WarningLevel level;
 };
+
+void PrintTo(const ColourCase& c, std::ostream* os) { *os << c.name; }
 
 class WarningColourTest : public testing::TestWithParam<ColourCase> {};
 
@@ -169,6 +172,8 @@ struct AddCase {
     bool phaseToPhase;  // else phase to neutral
     double first, second, third;
 };
+
+void PrintTo(const AddCase& c, std::ostream* os) { *os << c.name; }
 
 class ThreePhaseAddTest : public testing::TestWithParam<AddCase> {};
 

@@ -17,6 +17,8 @@ struct CmilCase {
     const char* text;
 };
 
+void PrintTo(const CmilCase& c, std::ostream* os) { *os << c.name; }
+
 class CmilCalculateTest : public testing::TestWithParam<CmilCase> {};
 
 TEST_P(CmilCalculateTest, WireSizeText) {
