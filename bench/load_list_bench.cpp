@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 #include "engine/electrical/load_list.h"
 
@@ -63,6 +64,22 @@ void BM_BalanceDevice(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kDevices);
 }
 BENCHMARK(BM_BalanceDevice)->Unit(benchmark::kMillisecond);
+
+// "Select All", then a phase for every row: one post per selected row.
+void BM_ChangePhaseAllSelected(benchmark::State& state) {
+    SilentMessenger messenger;
+    ElectricalLoadList list(messenger);
+    Fill(list);
+    std::vector<quillux::engine::RecordId> all;
+    for (const auto* record : list.TableElecL().AllRecords()) all.push_back(record->Id());
+    bool zn = false;
+    for (auto _ : state) {
+        zn = !zn;
+        list.ChangePhase(zn ? "Z-N" : "Y-N", all);
+    }
+    state.SetItemsProcessed(state.iterations() * kDevices);
+}
+BENCHMARK(BM_ChangePhaseAllSelected)->Unit(benchmark::kMillisecond);
 
 // The totals the list recomputes on every change: sums of 10,000 rows and the footers.
 void BM_Totals(benchmark::State& state) {
