@@ -23,7 +23,12 @@ class Shell;
 //    never loaded does not save, so its untouched boxes never overwrite the slots.
 //
 // Overriding: LoadSetup/SaveSetup/FormActivate/QueryClose; never closeEvent (call the base if
-// you must). A module's own widgets belong to the window as usual.
+// you must). A module's own widgets belong to the window as usual. A list module asks its
+// "save the list?" question in QueryClose (when SetupI[9] = 1 and `mayAsk`) and returns false
+// when the user cancels; program exit then stops and nothing is lost.
+//
+// In tests: construct a TFormMain over a TemporaryProgramFolder (tests/gui/support) and open
+// the module with `main.Modules().Open(ModuleId::…)`; or implement Shell with a stand-in.
 class ModuleWindow : public QMainWindow {
     Q_OBJECT
 public:
