@@ -132,8 +132,6 @@ std::string PhaseLoadText(double value, std::string_view decimalSeparator) {
     return FormatFloatValue(value, FloatFormat::Fixed, 3, 1, decimalSeparator);
 }
 
-// ---------------------------------------------------------------------------------------------
-
 const ThreePhaseResult& ThreePhaseLoad::PhaseLoadCalculation(const ThreePhaseInputs& in) {
     ThreePhaseResult& r = result_;
     const double sqrt3 = SquareRootOfThree();
@@ -226,8 +224,6 @@ std::array<std::string, 2> ThreePhaseLoad::WorkingVoltageTexts() const {
     const auto volts = WorkingVoltages();
     return {WholeNumberText(volts[0]), WholeNumberText(volts[1])};
 }
-
-// ---------------------------------------------------------------------------------------------
 
 const SinglePhaseResult& SinglePhaseLoad::PhaseLoadCalculationSingle(const SinglePhaseInputs& in) {
     SinglePhaseResult& r = result_;

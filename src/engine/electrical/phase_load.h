@@ -56,9 +56,7 @@ struct PercentDisplay {
     WarningLevel level = WarningLevel::SkyBlue;
 };
 
-// --------------------------------------------------------------------------------------------
-// Three-phase (wye X, Y, Z and neutral).
-
+// Three-phase supply: wye X, Y, Z and neutral. Loads in kVA, currents in amps.
 struct ThreePhaseInputs {
     std::string voltageText;  // phase-to-phase voltage box
     double maxAmpsPhase = 0;
@@ -85,9 +83,7 @@ struct ThreePhaseResult {
         percentAvailableDisplay;  // shows the share still free, coloured by the share used
 };
 
-// ---------------------------------------------------------------------------------------------
-// Single-phase (split phase X, Y and neutral).
-
+// Split-phase supply: X, Y and neutral.
 struct SinglePhaseInputs {
     std::string voltageText;
     double maxAmpsPhase1 = 0;
