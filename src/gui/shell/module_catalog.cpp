@@ -1,6 +1,8 @@
 #include "gui/shell/module_catalog.h"
 
 #include "gui/shell/form_preference.h"
+#include "gui/electrical/form_electrical_basic_formula.h"
+#include "gui/electrical/form_electrical_voltage_drop.h"
 #include "gui/shell/module_registry.h"
 
 namespace quillux::gui {
@@ -9,6 +11,10 @@ namespace quillux::gui {
 // the lines below in module-table order.
 void RegisterModules(ModuleRegistry& registry) {
     registry.Register(ModuleId::Preference, [](Shell& shell) { return new TFormPreference(shell); });
+    registry.Register(ModuleId::ElectricalBasicFormula,
+                      [](Shell& shell) { return new TFormElectricalBasicFormula(shell); });
+    registry.Register(ModuleId::ElectricalVoltageDrop,
+                      [](Shell& shell) { return new TFormElectricalVoltageDrop(shell); });
 }
 
 }  // namespace quillux::gui
