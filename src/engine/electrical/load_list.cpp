@@ -1,9 +1,7 @@
 #include "engine/electrical/load_list.h"
 
-#include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <unordered_set>
 
 #include "engine/electrical/phase_load.h"
 #include "engine/number/format_float_value.h"
@@ -260,8 +258,8 @@ bool ElectricalLoadList::ForEachRecord(const std::vector<RecordId>& ids,
 
 // Whole-list rewrites (re-voltaging, balancing) run in one pass over copies of the records,
 // which replace the table's records at once: posting 10,000 records one by one costs a pass
-// over the table per post. `change` returns true when it changed the record, which is then
-// derived again as a post would. The current row keeps its position.
+// over the table per post. `change` edits one copy and runs the derivation on it where a post
+// would have. The records get new ids; the current row keeps its position.
 namespace {
 
 template <typename Change>
