@@ -190,8 +190,10 @@ void ReferenceTables::ApplyStartFilter(const std::string& filterManufacturer, bo
 
 void ReferenceTables::SetFixtureFiltering(bool on) {
     for (Table* table : {fixture_.get(), fixtureUser_.get(), fixtureMerge_.get()}) {
-        table->SetFiltered(on);
-        table->Refresh();
+        if (table->Filtered() == on)
+            table->Refresh();  // the filter value may have changed
+        else
+            table->SetFiltered(on);
     }
 }
 
@@ -261,9 +263,10 @@ void ReferenceTables::SaveOne(FileTable& entry, const char* failureMessage) {
     if (entry.incomplete) {
         if (!entry.keptNoticeShown) {
             entry.keptNoticeShown = true;
-            messenger_->Warning("\"" + path.string() +
-                                "\" was not saved: it did not load completely at start, so your file is kept "
-                                "as it was.");
+            std::string message = "\"";
+            message += path.string();
+            message += "\" was not saved: it did not load completely at start, so your file is kept as it was.";
+            messenger_->Warning(message);
         }
         return;
     }

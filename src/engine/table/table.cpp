@@ -514,11 +514,13 @@ void Table::SortRecords() {
     if (sortField_ < 0) return;
     const auto field = static_cast<std::size_t>(sortField_);
     const bool ascending = sortOrder_ == SortOrder::Ascending;
-    std::stable_sort(records_.begin(), records_.end(),
-                     [this, field, ascending](const std::unique_ptr<Record>& a, const std::unique_ptr<Record>& b) {
-                         const int c = CompareValues(sortField_, (*a)[field], (*b)[field]);
-                         return ascending ? c < 0 : c > 0;
-                     });
+    const auto before = [this, field, ascending](const std::unique_ptr<Record>& a, const std::unique_ptr<Record>& b) {
+        const int c = CompareValues(sortField_, (*a)[field], (*b)[field]);
+        return ascending ? c < 0 : c > 0;
+    };
+    // Refreshes and merges mostly find the order intact: checking is one pass.
+    if (std::is_sorted(records_.begin(), records_.end(), before)) return;
+    std::stable_sort(records_.begin(), records_.end(), before);
 }
 
 void Table::RebuildVisible() {

@@ -2,9 +2,11 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <cerrno>
+#include <initializer_list>
 #include <memory>
 
 #include "engine/number/format_float_value.h"
@@ -13,6 +15,13 @@
 namespace quillux::engine {
 
 namespace {
+
+// Joins pieces of a message (plain operator+ chains trip a false -Wrestrict in GCC 12).
+std::string Join(std::initializer_list<std::string_view> pieces) {
+    std::string out;
+    for (const auto piece : pieces) out.append(piece);
+    return out;
+}
 
 // --- writing -----------------------------------------------------------------------------
 
@@ -69,7 +78,9 @@ void AppendValue(std::string& out, const Value& value) {
         return;
     }
     case 3:
-        AppendQuoted(out, FormatFloatValue(std::get<double>(value), FloatFormat::General, 15, 0, "."));
+        out.push_back('"');
+        AppendDecimalText(out, std::get<double>(value));
+        out.push_back('"');
         return;
     case 4: out.append(std::get<bool>(value) ? "\"True\"" : "\"False\""); return;
     case 5: AppendQuoted(out, EncodeBinaryText(std::get<Bytes>(value))); return;
@@ -265,6 +276,77 @@ bool ParseInt32(std::string_view text, std::int32_t& value) {
 
 }  // namespace
 
+void AppendDecimalText(std::string& out, double value) {
+    if (!std::isfinite(value)) {
+        out += FormatFloatValue(value, FloatFormat::General, 15, 0, ".");
+        return;
+    }
+    if (value == 0) {
+        out.push_back('0');
+        return;
+    }
+    // 18 significant digits, correctly rounded (as the long-double expansion gives them: a
+    // double converts to long double exactly), then cut to 15 rounding halves up.
+    char buffer[40];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                            std::chars_format::scientific, 17);
+    (void)error;
+    char digits[19];
+    int count = 0;
+    const char* p = buffer;
+    for (; p < end && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9') digits[count++] = *p;
+    int exponent = 1;  // the value reads 0.d1d2... × 10^exponent
+    {
+        int parsed = 0;
+        std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, parsed);
+        exponent = parsed + 1;
+    }
+    constexpr int kKeep = 15;
+    const bool roundUp = digits[kKeep] >= '5';
+    count = kKeep;
+    if (roundUp) {
+        int i = kKeep - 1;
+        while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+        if (i >= 0) {
+            ++digits[i];
+        } else {
+            digits[0] = '1';
+            for (int j = 1; j < kKeep; ++j) digits[j] = '0';
+            ++exponent;
+        }
+    }
+    while (count > 0 && digits[count - 1] == '0') --count;
+
+    if (value < 0) out.push_back('-');
+    if (exponent > kKeep || exponent < -3) {
+        out.push_back(digits[0]);
+        if (count > 1) {
+            out.push_back('.');
+            out.append(digits + 1, static_cast<std::size_t>(count - 1));
+        }
+        out.push_back('E');
+        char exponentText[8];
+        const auto written = std::to_chars(exponentText, exponentText + sizeof exponentText, exponent - 1);
+        out.append(exponentText, written.ptr);
+        return;
+    }
+    if (exponent <= 0) {
+        out.append("0.");
+        out.append(static_cast<std::size_t>(-exponent), '0');
+        out.append(digits, static_cast<std::size_t>(count));
+        return;
+    }
+    if (count <= exponent) {
+        out.append(digits, static_cast<std::size_t>(count));
+        out.append(static_cast<std::size_t>(exponent - count), '0');
+    } else {
+        out.append(digits, static_cast<std::size_t>(exponent));
+        out.push_back('.');
+        out.append(digits + exponent, static_cast<std::size_t>(count - exponent));
+    }
+}
+
 std::string EncodeBinaryText(const Bytes& bytes) {
     std::string out;
     out.reserve((4 * bytes.size() + 2) / 3);
@@ -346,7 +428,7 @@ TableReadResult ReadTableText(Table& table, std::string_view text, std::string_v
     auto fail = [&](int line, std::string message) {
         result.complete = false;
         result.errorLine = line;
-        result.error = "File \"" + std::string(sourceName) + "\", line " + std::to_string(line) + ": " + message;
+        result.error = Join({"File \"", sourceName, "\", line ", std::to_string(line), ": ", message});
     };
 
     while (splitter.Next()) {
@@ -372,9 +454,8 @@ TableReadResult ReadTableText(Table& table, std::string_view text, std::string_v
                 if (trimmed.empty()) break;  // an empty number is null
                 double number = 0;
                 if (!ParseDouble(trimmed, number)) {
-                    fail(splitter.RecordLine(), "'" + std::string(cell) +
-                                                    "' is not a valid floating point value for field '" +
-                                                    def.name + "'");
+                    fail(splitter.RecordLine(),
+                         Join({"'", cell, "' is not a valid floating point value for field '", def.name, "'"}));
                     bad = true;
                     break;
                 }
@@ -388,7 +469,7 @@ TableReadResult ReadTableText(Table& table, std::string_view text, std::string_v
                 std::int32_t number = 0;
                 if (!ParseInt32(trimmed, number)) {
                     fail(splitter.RecordLine(),
-                         "'" + std::string(cell) + "' is not a valid integer value for field '" + def.name + "'");
+                         Join({"'", cell, "' is not a valid integer value for field '", def.name, "'"}));
                     bad = true;
                     break;
                 }
@@ -415,7 +496,7 @@ TableReadResult LoadTableFromFile(Table& table, const std::filesystem::path& pat
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file) {
         result.complete = false;
-        result.error = "Cannot open file \"" + path.string() + "\": " + std::strerror(errno);
+        result.error = Join({"Cannot open file \"", path.string(), "\": ", std::strerror(errno)});
         return result;
     }
     std::string text;
@@ -429,7 +510,7 @@ TableReadResult LoadTableFromFile(Table& table, const std::filesystem::path& pat
     while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) text.append(chunk, got);
     if (std::ferror(file.get())) {
         result.complete = false;
-        result.error = "Cannot read file \"" + path.string() + "\"";
+        result.error = Join({"Cannot read file \"", path.string(), "\""});
         return result;
     }
     return ReadTableText(table, text, path.string());

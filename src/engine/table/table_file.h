@@ -38,6 +38,10 @@ TableReadResult ReadTableText(Table& table, std::string_view text, std::string_v
 // complete = false and a message naming it.
 TableReadResult LoadTableFromFile(Table& table, const std::filesystem::path& path);
 
+// The text of a decimal value in both formats: exactly FormatFloatValue(value, General, 15,
+// 0, "."), produced without its long-double expansion (files of many records write fast).
+void AppendDecimalText(std::string& out, double value);
+
 // The 6-bit text of binary values: bits taken least significant first, each group of six
 // written as the character group + 32. n bytes give (4n + 2) / 3 characters; c characters
 // give back (3c) / 4 bytes.

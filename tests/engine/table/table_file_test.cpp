@@ -5,6 +5,11 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <cmath>
+#include <cstring>
+#include <random>
+
+#include "engine/number/format_float_value.h"
 
 #include "engine/table/atomic_file.h"
 #include "engine/table/list_kinds.h"
@@ -257,4 +262,32 @@ TEST(LoadTableFromFile, MissingFileIsReportedByName) {
     const TableReadResult result = LoadTableFromFile(*table, "/nonexistent/folder/list.QXX");
     EXPECT_FALSE(result.complete);
     EXPECT_NE(result.error.find("/nonexistent/folder/list.QXX"), std::string::npos);
+}
+
+TEST(DecimalText, SameTextAsFormatFloatValueGeneral15) {
+    std::mt19937_64 random(20261211);
+    std::vector<double> values = {0.0,    -0.0,   2.5,     1000,   0.12,       1e-5,   1e15,  999999999999999.4,
+                                  999999999999999.5, 0.0001, 0.00009999999999999999, 123.456, -7.25,
+                                  0.1 + 0.2, 1.0 / 3.0, 2.0 / 3.0, 5e-324, 1.7976931348623157e308,
+                                  std::nan(""), INFINITY, -INFINITY, 0.30000000000000004, 9.9999999999999995e-5};
+    for (int i = 0; i < 50000; ++i) {
+        double v;
+        if (i % 2 == 0) {
+            std::uint64_t bits = random();
+            std::memcpy(&v, &bits, sizeof v);
+        } else {
+            // Decimal-looking values near rounding boundaries at 15 digits.
+            const double mantissa = static_cast<double>(random() % 1000000000000000000ULL) / 1e17;
+            v = mantissa * std::pow(10.0, static_cast<int>(random() % 40) - 20);
+        }
+        values.push_back(v);
+    }
+    int mismatches = 0;
+    for (const double v : values) {
+        std::string fast;
+        AppendDecimalText(fast, v);
+        const std::string reference = FormatFloatValue(v, FloatFormat::General, 15, 0, ".");
+        if (fast != reference && ++mismatches < 10) ADD_FAILURE() << v << ": " << fast << " vs " << reference;
+    }
+    EXPECT_EQ(mismatches, 0);
 }
