@@ -9,6 +9,7 @@
 
 #include "gui/shell/form_main.h"
 #include "gui/shell/form_splash.h"
+#include "gui/shell/quillux_application.h"
 #include "gui/shell/single_instance.h"
 #include "gui/shell/termination_signals.h"
 #include "gui/widgets/qt_user_dialogs.h"
@@ -21,7 +22,7 @@ constexpr qint64 kSplashHoldMs = 100;
 }  // namespace
 
 int RunQuillux(int argc, char** argv) {
-    QApplication application(argc, argv);
+    QuilluxApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillux Lite"));
     // Module windows and the tray outlive the main window's visibility: the program ends
     // only through the shut-down sequence.
