@@ -1,6 +1,8 @@
 #include "gui/electrical/form_electrical_basic_formula.h"
 
+#include <QBitmap>
 #include <QFileInfo>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,11 +39,19 @@ void TFormElectricalBasicFormula::SaveSetup() { ElectricalBasicLawSaveSetup(); }
 
 void TFormElectricalBasicFormula::LoadFormulaWheel() {
     const QString path = shell().State().ResourcePath(QString::fromLatin1(kPictureFile));
-    QPixmap picture;
-    if (QFileInfo::exists(path)) picture.load(path);
-    if (!picture.isNull() && picture.width() > Image1->width()) {
-        picture = picture.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage image;
+    if (QFileInfo::exists(path)) image.load(path);
+    if (image.isNull()) {
+        Image1->clear();
+        return;
     }
+    if (image.width() > Image1->width() || image.height() > Image1->height()) {
+        image = image.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    // The bitmap has no transparency: its background (the corners' colour, reached from the
+    // edges) gives way to the window's.
+    QPixmap picture = QPixmap::fromImage(image);
+    picture.setMask(QBitmap::fromImage(image.createHeuristicMask()));
     Image1->setPixmap(picture);
 }
 

@@ -67,13 +67,13 @@ constexpr int kBoxHeight = 21;
 constexpr int kSentenceTop = 282;
 
 // Columns inside a quadrant: x and width.
-constexpr int kBeforeX = 4, kBeforeWidth = 64;
-constexpr int kInputAX = 70, kInputWidth = 42;
-constexpr int kOperatorX = 112, kOperatorWidth = 12;
-constexpr int kBetweenX = 125, kBetweenWidth = 51;
-constexpr int kInputBX = 176;
-constexpr int kEqualsX = 218, kEqualsWidth = 12;
-constexpr int kResultX = 230, kResultWidth = 78;
+constexpr int kBeforeX = 2, kBeforeWidth = 62;
+constexpr int kInputAX = 66, kInputWidth = 42;
+constexpr int kOperatorX = 108, kOperatorWidth = 12;
+constexpr int kBetweenX = 122, kBetweenWidth = 54;
+constexpr int kInputBX = 178;
+constexpr int kEqualsX = 220, kEqualsWidth = 12;
+constexpr int kResultX = 232, kResultWidth = 76;
 constexpr int kResultMaxLength = 20;
 
 const QColor kResultColour(255, 255, 225);

@@ -54,9 +54,8 @@ TFormElectricalVoltageDrop::TFormElectricalVoltageDrop(Shell& shell, QWidget* pa
 void TFormElectricalVoltageDrop::ConnectEvents() {
     for (DecimalEdit* box :
          {EditVoltageDropInputVoltage, EditVoltageDropAmps, EditVoltageDropDistance,
-          EditWireSizeInputVoltage, EditWireSizeAmps, EditWireSizeDistance,
-          EditWireSizeVoltageDrop, EditDistanceInputVoltage, EditDistanceAmps,
-          EditDistanceVoltageDrop}) {
+          EditWireSizeInputVoltage, EditWireSizeAmps, EditWireSizeDistance, EditWireSizeVoltageDrop,
+          EditDistanceInputVoltage, EditDistanceAmps, EditDistanceVoltageDrop}) {
         connect(box, &QLineEdit::textChanged, this,
                 &TFormElectricalVoltageDrop::EditVoltageDropAmpsChange);
     }
@@ -118,8 +117,8 @@ engine::VoltageDropInputs TFormElectricalVoltageDrop::ReadInputs() const {
     engine::VoltageDropInputs in;
     in.material = RadioButtonCopper->isChecked() ? engine::WireMaterial::Copper
                                                  : engine::WireMaterial::Aluminium;
-    in.unit = RadioButtonMeter->isChecked() ? engine::DistanceUnit::Meter
-                                            : engine::DistanceUnit::Feet;
+    in.unit =
+        RadioButtonMeter->isChecked() ? engine::DistanceUnit::Meter : engine::DistanceUnit::Feet;
     in.focus = FocusedDropBox();
 
     in.dropPhase = PhaseOf(RadioButtonsinglephase2_3wire, RadioButton3phase3wire);
@@ -188,11 +187,11 @@ void TFormElectricalVoltageDrop::VoltageDropLoadSetup() {
     // Restored in this order, each setting recomputing as typing would; the first value the
     // window cannot show stops the restore with a beep and leaves the rest at their defaults.
     const std::pair<DecimalEdit*, double> boxes[] = {
-        {EditVoltageDropAmps, f[1]},         {EditVoltageDropDistance, f[2]},
-        {EditWireSizeAmps, f[3]},            {EditWireSizeDistance, f[4]},
-        {EditDistanceAmps, f[6]},            {EditVoltageDropInputVoltage, f[8]},
-        {EditWireSizeInputVoltage, f[9]},    {EditDistanceInputVoltage, f[10]},
-        {EditWireSizeVoltageDrop, f[5]},     {EditDistanceVoltageDrop, f[7]},
+        {EditVoltageDropAmps, f[1]},      {EditVoltageDropDistance, f[2]},
+        {EditWireSizeAmps, f[3]},         {EditWireSizeDistance, f[4]},
+        {EditDistanceAmps, f[6]},         {EditVoltageDropInputVoltage, f[8]},
+        {EditWireSizeInputVoltage, f[9]}, {EditDistanceInputVoltage, f[10]},
+        {EditWireSizeVoltageDrop, f[5]},  {EditDistanceVoltageDrop, f[7]},
     };
     for (const auto& [box, value] : boxes) {
         if (!Restorable(value)) {
@@ -201,8 +200,8 @@ void TFormElectricalVoltageDrop::VoltageDropLoadSetup() {
         }
         box->setValue(value);
     }
-    for (auto [list, position] : {std::pair{ComboBoxVoltageDropAWG, i[1]},
-                                  std::pair{ComboBoxDistanceAWG, i[2]}}) {
+    for (auto [list, position] :
+         {std::pair{ComboBoxVoltageDropAWG, i[1]}, std::pair{ComboBoxDistanceAWG, i[2]}}) {
         if (position < engine::kNoGauge || position >= engine::kWireGaugeCount) {
             QApplication::beep();
             return;

@@ -156,16 +156,16 @@ void TFormElectricalVoltageDrop::BuildWindow() {
 
     // Band "Voltage Drop".
     QGroupBox* drop = MakeBand(panel, "GroupBoxVoltageDrop", QStringLiteral("Voltage Drop"), 0);
-    RadioButtonsinglephase2_3wire = MakeRadio(drop, "RadioButtonsinglephase2_3wire",
-                                              QStringLiteral("Single-Phase"), kPhaseLeft,
-                                              kFirstRowTop, kPhaseWidth);
-    RadioButton3phase3wire = MakeRadio(drop, "RadioButton3phase3wire",
-                                       QStringLiteral("Three-Phase"), kPhaseLeft, kSecondRowTop,
-                                       kPhaseWidth);
+    RadioButtonsinglephase2_3wire =
+        MakeRadio(drop, "RadioButtonsinglephase2_3wire", QStringLiteral("Single-Phase"), kPhaseLeft,
+                  kFirstRowTop, kPhaseWidth);
+    RadioButton3phase3wire =
+        MakeRadio(drop, "RadioButton3phase3wire", QStringLiteral("Three-Phase"), kPhaseLeft,
+                  kSecondRowTop, kPhaseWidth);
     MakePair(drop, RadioButtonsinglephase2_3wire, RadioButton3phase3wire);
     MakeCaption(drop, QStringLiteral("Input Voltage"), kColumn1, kBoxWidth + 6);
-    EditVoltageDropInputVoltage = MakeBox(drop, "EditVoltageDropInputVoltage", kInputVoltageHint,
-                                          kColumn1, kFirstRowTop);
+    EditVoltageDropInputVoltage =
+        MakeBox(drop, "EditVoltageDropInputVoltage", kInputVoltageHint, kColumn1, kFirstRowTop);
     MakeCaption(drop, QStringLiteral("Amps"), kColumn2, kBoxWidth);
     EditVoltageDropAmps = MakeBox(drop, "EditVoltageDropAmps", kAmpsHint, kColumn2, kFirstRowTop);
     MakeCaption(drop, QStringLiteral("Distance"), kColumn3, kBoxWidth);
@@ -179,12 +179,12 @@ void TFormElectricalVoltageDrop::BuildWindow() {
 
     // Band "Wire Size".
     QGroupBox* size = MakeBand(panel, "GroupBoxWireSize", QStringLiteral("Wire Size"), 1);
-    RadioButtonWireSize1Phase = MakeRadio(size, "RadioButtonWireSize1Phase",
-                                          QStringLiteral("Single-Phase"), kPhaseLeft,
-                                          kFirstRowTop, kPhaseWidth);
-    RadioButtonWireSize3Phase = MakeRadio(size, "RadioButtonWireSize3Phase",
-                                          QStringLiteral("Three-Phase"), kPhaseLeft,
-                                          kSecondRowTop, kPhaseWidth);
+    RadioButtonWireSize1Phase =
+        MakeRadio(size, "RadioButtonWireSize1Phase", QStringLiteral("Single-Phase"), kPhaseLeft,
+                  kFirstRowTop, kPhaseWidth);
+    RadioButtonWireSize3Phase =
+        MakeRadio(size, "RadioButtonWireSize3Phase", QStringLiteral("Three-Phase"), kPhaseLeft,
+                  kSecondRowTop, kPhaseWidth);
     MakePair(size, RadioButtonWireSize1Phase, RadioButtonWireSize3Phase);
     MakeCaption(size, QStringLiteral("Input Voltage"), kColumn1, kBoxWidth + 6);
     EditWireSizeInputVoltage =
@@ -195,11 +195,11 @@ void TFormElectricalVoltageDrop::BuildWindow() {
     EditWireSizeDistance =
         MakeBox(size, "EditWireSizeDistance", kDistanceHint, kColumn3, kFirstRowTop);
     MakeCaption(size, QStringLiteral("Voltage Drop"), kColumn4, kCoupledWidth + kMarkWidth + 10);
-    EditWireSizeVoltageDrop = MakeBox(size, "EditWireSizeVoltageDrop", kDropHint, kColumn4,
-                                      kFirstRowTop, kCoupledWidth);
-    EditWireSizeVoltageDropPercent = MakeBox(size, "EditWireSizeVoltageDropPercent",
-                                             kDropPercentHint, kColumn4, kSecondRowTop,
-                                             kCoupledWidth);
+    EditWireSizeVoltageDrop =
+        MakeBox(size, "EditWireSizeVoltageDrop", kDropHint, kColumn4, kFirstRowTop, kCoupledWidth);
+    EditWireSizeVoltageDropPercent =
+        MakeBox(size, "EditWireSizeVoltageDropPercent", kDropPercentHint, kColumn4, kSecondRowTop,
+                kCoupledWidth);
     MakeMarks(size, kColumn4 + kCoupledWidth + 3);
     MakeCaption(size, QStringLiteral("Wire Size"), kResultLeft, kResultWidth);
     WireSizeResult = MakeResult(size, "WireSizeResult", kFirstRowTop);
@@ -209,25 +209,24 @@ void TFormElectricalVoltageDrop::BuildWindow() {
 
     // Band "Distance".
     QGroupBox* distance = MakeBand(panel, "GroupBoxDistance", QStringLiteral("Distance"), 2);
-    RadioButtonDistance1Phase = MakeRadio(distance, "RadioButtonDistance1Phase",
-                                          QStringLiteral("Single-Phase"), kPhaseLeft,
-                                          kFirstRowTop, kPhaseWidth);
-    RadioButtonDistance3Phase = MakeRadio(distance, "RadioButtonDistance3Phase",
-                                          QStringLiteral("Three-Phase"), kPhaseLeft,
-                                          kSecondRowTop, kPhaseWidth);
+    RadioButtonDistance1Phase =
+        MakeRadio(distance, "RadioButtonDistance1Phase", QStringLiteral("Single-Phase"), kPhaseLeft,
+                  kFirstRowTop, kPhaseWidth);
+    RadioButtonDistance3Phase =
+        MakeRadio(distance, "RadioButtonDistance3Phase", QStringLiteral("Three-Phase"), kPhaseLeft,
+                  kSecondRowTop, kPhaseWidth);
     MakePair(distance, RadioButtonDistance1Phase, RadioButtonDistance3Phase);
     MakeCaption(distance, QStringLiteral("Input Voltage"), kColumn1, kBoxWidth + 6);
     EditDistanceInputVoltage =
         MakeBox(distance, "EditDistanceInputVoltage", kInputVoltageHint, kColumn1, kFirstRowTop);
     MakeCaption(distance, QStringLiteral("Amps"), kColumn2, kBoxWidth);
     EditDistanceAmps = MakeBox(distance, "EditDistanceAmps", kAmpsHint, kColumn2, kFirstRowTop);
-    MakeCaption(distance, QStringLiteral("Voltage Drop"), kColumn3,
-                kCoupledWidth + kMarkWidth + 4);
+    MakeCaption(distance, QStringLiteral("Voltage Drop"), kColumn3, kCoupledWidth + kMarkWidth + 4);
     EditDistanceVoltageDrop = MakeBox(distance, "EditDistanceVoltageDrop", kDropHint, kColumn3,
                                       kFirstRowTop, kCoupledWidth);
-    EditDistanceVoltageDropPercent = MakeBox(distance, "EditDistanceVoltageDropPercent",
-                                             kDropPercentHint, kColumn3, kSecondRowTop,
-                                             kCoupledWidth);
+    EditDistanceVoltageDropPercent =
+        MakeBox(distance, "EditDistanceVoltageDropPercent", kDropPercentHint, kColumn3,
+                kSecondRowTop, kCoupledWidth);
     MakeMarks(distance, kColumn3 + kCoupledWidth + 3);
     MakeCaption(distance, QStringLiteral("Wire Gauge"), kColumn4, kGaugeWidth);
     ComboBoxDistanceAWG = MakeGaugeList(distance, "ComboBoxDistanceAWG", kColumn4);

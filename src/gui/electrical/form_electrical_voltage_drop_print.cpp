@@ -17,7 +17,7 @@ constexpr double kBoxGapPoints = 9.0;
 constexpr double kBoxTitlePoints = 18.0;
 constexpr double kRowPoints = 13.0;
 constexpr double kBoxPaddingPoints = 6.0;
-constexpr double kCaptionWidthPoints = 74.0;
+constexpr double kCaptionWidthPoints = 84.0;
 constexpr int kRowsPerBox = 8;  // the wire type and seven rows
 
 // Under the boxes: the explanation at the left, the two gauge columns at the right.
@@ -79,8 +79,8 @@ QString GaugeLine(const engine::WireGauge& gauge) {
 
 }  // namespace
 
-TFormElectricalVoltageDropPrint::TFormElectricalVoltageDropPrint(
-    const engine::TQxSetupData& setup, TextReader readTexts)
+TFormElectricalVoltageDropPrint::TFormElectricalVoltageDropPrint(const engine::TQxSetupData& setup,
+                                                                 TextReader readTexts)
     : report_(kTitle, ReportOrientation::Portrait), readTexts_(std::move(readTexts)) {
     report_.SetMarginsMillimetres(kMarginMillimetres);
     const double width = report_.BodyWidth();
