@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <filesystem>
 
 #include "cli/command_registry.h"
 #include "cli/json_output.h"
@@ -18,18 +17,11 @@ std::set<std::string> KindNames() {
     return names;
 }
 
-// Reads the file as the table of that kind would; fixtures as the user fixture table does,
-// so their derived fields come from their sources. No sort: records keep the file's order.
-std::unique_ptr<engine::Table> ReadKind(TableKind kind, const std::string& file, engine::TableReadResult& result) {
+// A table of the kind with what reading needs: fixtures are read as the user fixture table
+// is, so their derived fields come from their sources; list kinds keep their stored values.
+std::unique_ptr<engine::Table> EmptyTableOf(TableKind kind) {
     auto table = engine::MakeTable(kind, "Table");
     if (kind == TableKind::Fixture) table->SetCalcFields(engine::MakeFixtureCalcFields(*table));
-    std::error_code error;
-    if (std::filesystem::is_directory(file, error)) {
-        result.complete = false;
-        result.error = "Cannot open file \"" + file + "\": it is a folder";
-        return table;
-    }
-    result = engine::LoadTableFromFile(*table, file);
     return table;
 }
 
@@ -46,17 +38,21 @@ int RunTable(Arguments& arguments) {
     if (action == "convert") to = arguments.Choice("to", {"table", "export"});
     arguments.Finish();
 
-    const TableKind kind = *engine::KindFromName(kindName);
-    engine::TableReadResult result;
-    const auto table = ReadKind(kind, file, result);
+    const auto table = EmptyTableOf(*engine::KindFromName(kindName));
+    const auto format = to == "export" ? engine::TableFileFormat::Export : engine::TableFileFormat::Table;
+    // Records are taken one by one in the file's order (no sort) and not kept; nothing is
+    // printed before the whole file has been read.
+    std::string text;
+    if (action == "convert") engine::WriteTableHeader(*table, format, text);
+    const auto result = engine::ScanTableFile(*table, file, [&](const engine::Record& record) {
+        if (action == "convert") engine::WriteRecordLine(*table, record, format, text);
+    });
     if (!result.complete) return PrintReadError(result);
 
     if (action == "check") {
-        PrintJson({{"records", table->TotalRecordCount()}});
+        PrintJson({{"records", result.recordsRead}});
         return 0;
     }
-    const std::string text = engine::WriteTableText(
-        *table, to == "export" ? engine::TableFileFormat::Export : engine::TableFileFormat::Table);
     std::fwrite(text.data(), 1, text.size(), stdout);
     std::fflush(stdout);
     return 0;

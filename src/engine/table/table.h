@@ -224,6 +224,8 @@ public:
     // Computes the derived fields of a record: runs on every post and every record read.
     void SetCalcFields(RecordHandler handler);
     void RecalculateAll();  // runs the calc-fields handler on every record
+    // Runs the calc-fields handler on a record that is not (yet) in the table.
+    void Calculate(Record& record) { Calc(record); }
     // Runs on the edit buffer before it is stored; may change it or throw TableError.
     void SetBeforePost(RecordHandler handler);
     void SetAfterPost(TableHandler handler);

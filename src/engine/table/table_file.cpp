@@ -1,5 +1,10 @@
 #include "engine/table/table_file.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -7,6 +12,8 @@
 #include <cstring>
 #include <cerrno>
 #include <initializer_list>
+#include <limits>
+#include <functional>
 #include <memory>
 
 #include "engine/number/format_float_value.h"
@@ -106,13 +113,15 @@ constexpr std::array<bool, 256> kStopUnquoted = MakeStopTable(false);
 constexpr std::array<bool, 256> kStopQuoted = MakeStopTable(true);
 
 struct Cell {
-    std::size_t begin = 0;  // into the record's scratch text
+    std::size_t begin = 0;  // into the source text, or into the scratch text when inScratch
     std::size_t end = 0;
     bool quoted = false;
+    bool inScratch = false;
 };
 
-// Splits the text into records of cells. The cell texts of one record live in `scratch`
-// (reused from record to record), so reading allocates only for the values it keeps.
+// Splits the text into records of cells. A cell that is one plain run ("abc", or abc) is
+// a view of the source text; only cells with doubled quotes, line ends inside quotes or
+// several quoted parts are put together in `scratch` (reused from record to record).
 class RecordSplitter {
 public:
     explicit RecordSplitter(std::string_view text) : text_(text) {
@@ -134,7 +143,9 @@ public:
     std::size_t CellCount() const { return cells_.size(); }
     bool Quoted(std::size_t i) const { return cells_[i].quoted; }
     std::string_view CellText(std::size_t i) const {
-        return std::string_view(scratch_).substr(cells_[i].begin, cells_[i].end - cells_[i].begin);
+        const Cell& cell = cells_[i];
+        const std::string_view from = cell.inScratch ? std::string_view(scratch_) : text_;
+        return from.substr(cell.begin, cell.end - cell.begin);
     }
 
 private:
@@ -148,25 +159,44 @@ private:
         line_ += lines;
     }
 
-    // Reads one physical record (which may span lines inside quotes); false for a blank line.
-    bool ReadRecord() {
-        cells_.clear();
-        scratch_.clear();
-        recordLine_ = line_;
-        Cell cell{};
+    bool EndsCell(std::size_t at) const {
+        return at >= text_.size() || text_[at] == ',' || IsLineEnd(text_[at]);
+    }
+
+    std::size_t Scan(std::size_t from, const std::array<bool, 256>& stop) const {
+        const char* data = text_.data();
+        const std::size_t n = text_.size();
+        while (from < n && !stop[static_cast<unsigned char>(data[from])]) ++from;
+        return from;
+    }
+
+    // The common cells, "value" and value, as views of the source; false when the cell
+    // needs the general rules.
+    bool SimpleCell(Cell& cell) {
+        if (pos_ < text_.size() && text_[pos_] == '"') {
+            const std::size_t close = Scan(pos_ + 1, kStopQuoted);
+            if (close >= text_.size() || text_[close] != '"' || !EndsCell(close + 1)) return false;
+            cell = Cell{pos_ + 1, close, true, false};
+            pos_ = close + 1;
+            return true;
+        }
+        const std::size_t stop = Scan(pos_, kStopUnquoted);
+        if (!EndsCell(stop)) return false;
+        cell = Cell{pos_, stop, false, false};
+        pos_ = stop;
+        return true;
+    }
+
+    // One cell by the general rules, put together in scratch.
+    void GeneralCell(Cell& cell) {
+        cell = Cell{scratch_.size(), scratch_.size(), false, true};
         bool inQuotes = false;
-        bool sawComma = false;
-        bool afterComma = false;
         const std::size_t n = text_.size();
         const char* data = text_.data();
         while (pos_ < n) {
-            const auto& stop = inQuotes ? kStopQuoted : kStopUnquoted;
             const std::size_t runStart = pos_;
-            while (pos_ < n && !stop[static_cast<unsigned char>(data[pos_])]) ++pos_;
-            if (pos_ > runStart) {
-                scratch_.append(data + runStart, pos_ - runStart);
-                afterComma = false;
-            }
+            pos_ = Scan(pos_, inQuotes ? kStopQuoted : kStopUnquoted);
+            scratch_.append(data + runStart, pos_ - runStart);
             if (pos_ >= n) break;
             const char c = data[pos_];
             if (inQuotes) {
@@ -184,33 +214,46 @@ private:
                 }
                 continue;
             }
-            if (c == ',') {
-                cell.end = scratch_.size();
-                cells_.push_back(cell);
-                cell = Cell{scratch_.size(), scratch_.size(), false};
-                sawComma = true;
-                afterComma = true;
-                ++pos_;
-            } else if (c == '"') {
+            if (c == '"') {
                 inQuotes = true;
                 cell.quoted = true;
-                afterComma = false;
                 ++pos_;
-            } else {
-                ConsumeLineEnd();
-                break;
+                continue;
             }
+            break;  // "," or a line end: the cell is complete
         }
         cell.end = scratch_.size();
-        if (!sawComma && !cell.quoted) {
-            // Nothing but blanks on the line: skipped like an empty line.
-            bool blank = true;
-            for (std::size_t i = cell.begin; i < cell.end && blank; ++i)
-                blank = scratch_[i] == ' ' || scratch_[i] == '\t';
-            if (blank) return false;
+    }
+
+    // Reads one record (which may span lines inside quotes); false for a blank line.
+    bool ReadRecord() {
+        cells_.clear();
+        scratch_.clear();
+        recordLine_ = line_;
+        const std::size_t n = text_.size();
+        bool sawComma = false;
+        while (true) {
+            Cell cell;
+            if (!SimpleCell(cell)) GeneralCell(cell);
+            if (pos_ < n && text_[pos_] == ',') {
+                cells_.push_back(cell);
+                sawComma = true;
+                ++pos_;
+                if (pos_ >= n || IsLineEnd(text_[pos_])) break;  // "," ends the last value
+                continue;
+            }
+            // A line end or the end of the text.
+            const bool blank = !sawComma && !cell.quoted && [&] {
+                const std::string_view content = cell.inScratch ? std::string_view(scratch_) : text_;
+                for (std::size_t i = cell.begin; i < cell.end; ++i)
+                    if (content[i] != ' ' && content[i] != '\t') return false;
+                return true;
+            }();
+            if (!blank) cells_.push_back(cell);
+            if (pos_ < n) ConsumeLineEnd();
+            return !blank;
         }
-        // The "," at the end of a line ends the last value; it opens no new one.
-        if (!(afterComma && cell.begin == cell.end && !cell.quoted)) cells_.push_back(cell);
+        if (pos_ < n) ConsumeLineEnd();
         return true;
     }
 
@@ -260,7 +303,39 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
+// Plain decimals ("2.5", "-0.00012", "1200") whose digits make an integer of at most 2^53:
+// that integer and the power of ten are exact doubles, so one division gives the correctly
+// rounded value (the general parser handles everything else).
+bool ParseSimpleDecimal(std::string_view text, double& value) {
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p < end && *p == '-';
+    if (negative) ++p;
+    std::uint64_t mantissa = 0;
+    const char* const integerStart = p;
+    while (p < end && static_cast<unsigned>(*p - '0') < 10) mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+    const auto integerDigits = p - integerStart;
+    std::ptrdiff_t decimals = 0;
+    if (p < end && *p == '.') {
+        const char* const fractionStart = ++p;
+        while (p < end && static_cast<unsigned>(*p - '0') < 10)
+            mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+        decimals = p - fractionStart;
+    }
+    constexpr std::uint64_t kExactLimit = std::uint64_t{1} << 53;
+    if (p != end || integerDigits + decimals == 0 || integerDigits + decimals > 19 || decimals > 22 ||
+        mantissa > kExactLimit)
+        return false;
+    double result = static_cast<double>(mantissa);
+    if (decimals > 0) result /= kPowers[decimals];
+    value = negative ? -result : result;
+    return true;
+}
+
 bool ParseDouble(std::string_view text, double& value) {
+    if (ParseSimpleDecimal(text, value)) return true;
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     if (text.empty()) return false;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -285,35 +360,48 @@ void AppendDecimalText(std::string& out, double value) {
         out.push_back('0');
         return;
     }
-    // 18 significant digits, correctly rounded (as the long-double expansion gives them: a
-    // double converts to long double exactly), then cut to 15 rounding halves up.
-    char buffer[40];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                            std::chars_format::scientific, 17);
-    (void)error;
     char digits[19];
     int count = 0;
-    const char* p = buffer;
-    for (; p < end && *p != 'e'; ++p)
-        if (*p >= '0' && *p <= '9') digits[count++] = *p;
     int exponent = 1;  // the value reads 0.d1d2... × 10^exponent
-    {
+    char buffer[40];
+    auto readScientific = [&](const char* end) {
+        count = 0;
+        const char* p = buffer;
+        for (; p < end && *p != 'e'; ++p)
+            if (*p >= '0' && *p <= '9') digits[count++] = *p;
         int parsed = 0;
         std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, parsed);
         exponent = parsed + 1;
-    }
+    };
     constexpr int kKeep = 15;
-    const bool roundUp = digits[kKeep] >= '5';
-    count = kKeep;
-    if (roundUp) {
-        int i = kKeep - 1;
-        while (i >= 0 && digits[i] == '9') digits[i--] = '0';
-        if (i >= 0) {
-            ++digits[i];
-        } else {
-            digits[0] = '1';
-            for (int j = 1; j < kKeep; ++j) digits[j] = '0';
-            ++exponent;
+    // The shortest text that reads back: when it has at most 15 digits it is also what the
+    // 18-digit expansion cut to 15 gives (the value lies far closer to it than half a unit
+    // of the 15th digit).
+    // (Not for subnormal values, whose units are coarse.)
+    const bool normal = std::fabs(value) >= std::numeric_limits<double>::min();
+    if (normal) {
+        const auto shortest =
+            std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
+        readScientific(shortest.ptr);
+    }
+    if (!normal || count > kKeep) {
+        // 18 significant digits, correctly rounded (as the long-double expansion gives them:
+        // a double converts to long double exactly), then cut to 15 rounding halves up.
+        const auto expanded = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                            std::chars_format::scientific, 17);
+        readScientific(expanded.ptr);
+        const bool roundUp = digits[kKeep] >= '5';
+        count = kKeep;
+        if (roundUp) {
+            int i = kKeep - 1;
+            while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+            if (i >= 0) {
+                ++digits[i];
+            } else {
+                digits[0] = '1';
+                for (int j = 1; j < kKeep; ++j) digits[j] = '0';
+                ++exponent;
+            }
         }
     }
     while (count > 0 && digits[count - 1] == '0') --count;
@@ -390,11 +478,7 @@ void WriteTableText(const Table& table, TableFileFormat format, std::string& out
     for (std::size_t i = 0; i < fields.size(); ++i)
         if (Written(fields[i], format)) columns.push_back(i);
 
-    for (const std::size_t i : columns) {
-        AppendQuoted(out, fields[i].name);
-        out.push_back(',');
-    }
-    out.append("\r\n");
+    WriteTableHeader(table, format, out);
     const int rows = table.RecordCount();
     for (int row = 0; row < rows; ++row) {
         for (const std::size_t i : columns) {
@@ -415,7 +499,23 @@ void SaveTableToFile(const Table& table, const std::filesystem::path& path, Tabl
     WriteFileAtomically(path, WriteTableText(table, format));
 }
 
-TableReadResult ReadTableText(Table& table, std::string_view text, std::string_view sourceName) {
+namespace {
+
+void CutText(std::string& text, int characters) {
+    if (characters <= 0 || text.size() <= static_cast<std::size_t>(characters)) return;
+    int count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && count++ == characters) {
+            text.resize(i);
+            return;
+        }
+    }
+}
+
+// The one reading loop: each record is filled into `record` (all fields null first) and
+// handed to `take`, which keeps it or looks at it and lets it be reused.
+template <class Take>
+TableReadResult ParseTable(const Table& table, std::string_view text, std::string_view sourceName, Take take) {
     TableReadResult result;
     RecordSplitter splitter(text);
     if (!splitter.Next()) return result;  // no header: an empty table
@@ -424,15 +524,15 @@ TableReadResult ReadTableText(Table& table, std::string_view text, std::string_v
     std::vector<int> columnField(splitter.CellCount(), -1);
     for (std::size_t c = 0; c < splitter.CellCount(); ++c) columnField[c] = table.FieldIndex(splitter.CellText(c));
 
-    std::vector<Record> records;
-    auto fail = [&](int line, std::string message) {
+    auto fail = [&](int line, const std::string& message) {
         result.complete = false;
         result.errorLine = line;
         result.error = Join({"File \"", sourceName, "\", line ", std::to_string(line), ": ", message});
     };
 
+    Record record = table.NewRecord();
     while (splitter.Next()) {
-        Record record = table.NewRecord();
+        for (Value& value : record.Values()) value = std::monostate{};
         const std::size_t cells = std::min(splitter.CellCount(), columnField.size());
         bool bad = false;
         for (std::size_t c = 0; c < cells && !bad; ++c) {
@@ -443,12 +543,13 @@ TableReadResult ReadTableText(Table& table, std::string_view text, std::string_v
             const FieldDef& def = fields[static_cast<std::size_t>(field)];
             Value& target = record[static_cast<std::size_t>(field)];
             switch (def.type) {
-            case FieldType::Text:
-                if (std::memchr(cell.data(), '%', cell.size()) != nullptr)
-                    target = Unescape(cell);
-                else
-                    target = std::string(cell);
+            case FieldType::Text: {
+                std::string value = std::memchr(cell.data(), '%', cell.size()) != nullptr ? Unescape(cell)
+                                                                                           : std::string(cell);
+                CutText(value, def.size);
+                target = std::move(value);
                 break;
+            }
             case FieldType::Double: {
                 const std::string_view trimmed = TrimBlanks(cell);
                 if (trimmed.empty()) break;  // an empty number is null
@@ -484,36 +585,109 @@ TableReadResult ReadTableText(Table& table, std::string_view text, std::string_v
             }
         }
         if (bad) break;
-        records.push_back(std::move(record));
+        take(record);
+        ++result.recordsRead;
     }
-    result.recordsRead = static_cast<int>(records.size());
+    return result;
+}
+
+}  // namespace
+
+TableReadResult ReadTableText(Table& table, std::string_view text, std::string_view sourceName) {
+    std::vector<Record> records;
+    const TableReadResult result = ParseTable(table, text, sourceName, [&](Record& record) {
+        records.push_back(std::move(record));
+        record = table.NewRecord();
+    });
     table.AppendRecords(std::move(records));
     return result;
 }
 
-TableReadResult LoadTableFromFile(Table& table, const std::filesystem::path& path) {
+TableReadResult ScanTableText(Table& table, std::string_view text, std::string_view sourceName,
+                              const std::function<void(const Record&)>& visit) {
+    return ParseTable(table, text, sourceName, [&](Record& record) {
+        table.Calculate(record);
+        visit(record);
+    });
+}
+
+void WriteTableHeader(const Table& table, TableFileFormat format, std::string& out) {
+    for (const auto& field : table.Fields()) {
+        if (!Written(field, format)) continue;
+        AppendQuoted(out, field.name);
+        out.push_back(',');
+    }
+    out.append("\r\n");
+}
+
+void WriteRecordLine(const Table& table, const Record& record, TableFileFormat format, std::string& out) {
+    const auto& fields = table.Fields();
+    for (std::size_t i = 0; i < fields.size() && i < record.Size(); ++i) {
+        if (!Written(fields[i], format)) continue;
+        AppendValue(out, record[i]);
+        out.push_back(',');
+    }
+    out.append("\r\n");
+}
+
+namespace {
+
+// Opens and maps the file, then hands its whole text to `read`.
+template <class Read>
+TableReadResult WithFileText(const std::filesystem::path& path, Read read) {
     TableReadResult result;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         result.complete = false;
         result.error = Join({"Cannot open file \"", path.string(), "\": ", std::strerror(errno)});
         return result;
     }
-    std::string text;
-    char chunk[1 << 16];
-    std::size_t got = 0;
-    if (std::fseek(file.get(), 0, SEEK_END) == 0) {
-        const long size = std::ftell(file.get());
-        if (size > 0) text.reserve(static_cast<std::size_t>(size));
-        std::fseek(file.get(), 0, SEEK_SET);
-    }
-    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) text.append(chunk, got);
-    if (std::ferror(file.get())) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
+        ::close(fd);
         result.complete = false;
-        result.error = Join({"Cannot read file \"", path.string(), "\""});
+        result.error = Join({"Cannot read file \"", path.string(), "\": ", std::strerror(error)});
         return result;
     }
-    return ReadTableText(table, text, path.string());
+    const auto size = static_cast<std::size_t>(info.st_size);
+    if (size == 0) {
+        ::close(fd);
+        return read(std::string_view{});
+    }
+    // Mapped rather than copied: the reader only looks at the bytes once.
+    void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    if (mapped != MAP_FAILED) {
+        ::close(fd);
+        ::madvise(mapped, size, MADV_SEQUENTIAL);
+        result = read(std::string_view(static_cast<const char*>(mapped), size));
+        ::munmap(mapped, size);
+        return result;
+    }
+    std::string text(size, '\0');
+    std::size_t got = 0;
+    while (got < size) {
+        const ssize_t n = ::read(fd, text.data() + got, size - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    text.resize(got);
+    return read(std::string_view(text));
+}
+
+}  // namespace
+
+TableReadResult LoadTableFromFile(Table& table, const std::filesystem::path& path) {
+    const std::string name = path.string();
+    return WithFileText(path, [&](std::string_view text) { return ReadTableText(table, text, name); });
+}
+
+TableReadResult ScanTableFile(Table& table, const std::filesystem::path& path,
+                              const std::function<void(const Record&)>& visit) {
+    const std::string name = path.string();
+    return WithFileText(path, [&](std::string_view text) { return ScanTableText(table, text, name, visit); });
 }
 
 }  // namespace quillux::engine

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,19 @@ TableReadResult ReadTableText(Table& table, std::string_view text, std::string_v
 // Reads the file at `path` (see ReadTableText). A file that cannot be opened gives
 // complete = false and a message naming it.
 TableReadResult LoadTableFromFile(Table& table, const std::filesystem::path& path);
+
+// Reads the text record by record without keeping the records (a converter or a check):
+// each record, with the table's calc-fields handler applied, is given to `visit`, then
+// dropped. Same rules, messages and stop on a bad value as ReadTableText; the table itself
+// is not changed.
+TableReadResult ScanTableText(Table& table, std::string_view text, std::string_view sourceName,
+                              const std::function<void(const Record&)>& visit);
+TableReadResult ScanTableFile(Table& table, const std::filesystem::path& path,
+                              const std::function<void(const Record&)>& visit);
+
+// The header line, and one record's line, as WriteTableText writes them.
+void WriteTableHeader(const Table& table, TableFileFormat format, std::string& out);
+void WriteRecordLine(const Table& table, const Record& record, TableFileFormat format, std::string& out);
 
 // The text of a decimal value in both formats: exactly FormatFloatValue(value, General, 15,
 // 0, "."), produced without its long-double expansion (files of many records write fast).
