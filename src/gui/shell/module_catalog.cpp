@@ -3,6 +3,8 @@
 #include "gui/shell/form_preference.h"
 #include "gui/electrical/form_electrical_basic_formula.h"
 #include "gui/electrical/form_electrical_voltage_drop.h"
+#include "gui/resistor/form_resistance_color_code.h"
+#include "gui/converter/form_general_converter.h"
 #include "gui/shell/module_registry.h"
 
 namespace quillux::gui {
@@ -15,6 +17,10 @@ void RegisterModules(ModuleRegistry& registry) {
                       [](Shell& shell) { return new TFormElectricalBasicFormula(shell); });
     registry.Register(ModuleId::ElectricalVoltageDrop,
                       [](Shell& shell) { return new TFormElectricalVoltageDrop(shell); });
+    registry.Register(ModuleId::ResistanceColorCode,
+                      [](Shell& shell) { return new TFormResistanceColorCode(shell); });
+    registry.Register(ModuleId::GeneralConverter,
+                      [](Shell& shell) { return new TFormGeneralConverter(shell); });
 }
 
 }  // namespace quillux::gui
