@@ -34,6 +34,7 @@ public:
     explicit ModuleRegistry(Shell& shell, QObject* parent = nullptr);
     ~ModuleRegistry() override;
 
+    // An empty factory takes the module out (its commands are disabled again).
     void Register(ModuleId id, Factory factory);
     bool IsRegistered(ModuleId id) const;
 
