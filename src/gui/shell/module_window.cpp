@@ -12,7 +12,14 @@ ModuleWindow::ModuleWindow(Shell& shell, ModuleId id, QWidget* parent)
     setObjectName(QString::fromLatin1(Module(id).windowClass));
 }
 
-ModuleWindow::~ModuleWindow() = default;
+ModuleWindow::~ModuleWindow() {
+    // The module's own members are gone by now, but its boxes live until ~QWidget, which
+    // takes the focus from them: a box that rounds its text on losing the focus would call a
+    // change handler of the half-destroyed window.
+    for (QObject* child : findChildren<QObject*>()) {
+        QObject::disconnect(child, nullptr, this, nullptr);
+    }
+}
 
 bool ModuleWindow::CloseModule(bool mayAsk) {
     mayAsk_ = mayAsk;
