@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QActionGroup>
 #include <QComboBox>
 #include <QGroupBox>
@@ -144,9 +145,14 @@ void TFormGeneralConverter::BuildGroup(QWidget* panel, int index, int left, int 
     group.from->setObjectName(QStringLiteral("ComboBox") + name + QStringLiteral("From"));
     group.to = new QComboBox(group.box);
     group.to->setObjectName(QStringLiteral("ComboBox") + name + QStringLiteral("To"));
+    int longest = 0;
+    for (const QString& unit : units)
+        longest = std::max(longest, fontMetrics().horizontalAdvance(unit));
     for (QComboBox* list : {group.from, group.to}) {
         list->addItems(units);
         list->setMaxVisibleItems(units.size());
+        // The list is narrower than "Square Milimimeters": its drop-down shows whole names.
+        list->view()->setMinimumWidth(longest + 24);
     }
     group.from->setGeometry(kInset, listTop, kListWidth, kBoxHeight);
     group.to->setGeometry(toLeft, listTop, rightWidth, kBoxHeight);

@@ -26,20 +26,20 @@ using engine::ResistorColour;
 constexpr int kMargin = 6;
 constexpr int kGroupTop = 4;
 constexpr int kGroupHeight = 322;
-constexpr int kLegendWidth = 112;
+constexpr int kLegendWidth = 104;
 constexpr int kCalculatorLeft = kMargin + kLegendWidth + kMargin;
-constexpr int kCalculatorWidth = 176;
+constexpr int kCalculatorWidth = 168;
 constexpr int kRightLeft = kCalculatorLeft + kCalculatorWidth + kMargin;
 constexpr int kRightWidth = TFormResistanceColorCode::kClientWidth - kRightLeft - kMargin;
 constexpr int kRowTop = 64;
-constexpr int kRowPitch = 18;
+constexpr int kRowPitch = 17;
 constexpr int kRowHeight = 14;
 constexpr int kLegendInset = 8;
 
 // Swatch columns of the calculator, one per band, with the bands of the drawing above them.
-constexpr int kColumnFirstCentre = 28;
-constexpr int kColumnPitch = 40;
-constexpr int kSwatchWidth = 34;
+constexpr int kColumnFirstCentre = 27;
+constexpr int kColumnPitch = 38;
+constexpr int kSwatchWidth = 32;
 constexpr int kBandTitleTop = 15;
 constexpr int kDrawingTop = 30;
 constexpr int kDrawingHeight = 28;
@@ -47,6 +47,13 @@ constexpr int kDrawingInset = 4;
 constexpr int kBandWidth = 12;
 // "No Color" has no legend row: it takes the row under "Silver".
 constexpr int kNoColorRow = ResistorLegend::kRowCount;
+
+// The right-hand column: three results, the entry box, the formulas.
+constexpr int kResultTop = 4;
+constexpr int kResultPitch = 36;
+constexpr int kEntryGroupTop = kResultTop + 3 * kResultPitch + 2;
+constexpr int kEntryGroupHeight = 68;
+constexpr int kFormulaTop = kEntryGroupTop + kEntryGroupHeight + 4;
 
 constexpr int kBoxHeight = 21;
 constexpr int kEntryHeight = 26;
@@ -164,14 +171,16 @@ void TFormResistanceColorCode::BuildLegend(QWidget* panel) {
     group->setObjectName(QStringLiteral("GroupBoxLegend"));
     group->setGeometry(kMargin, kGroupTop, kLegendWidth, kGroupHeight);
     const int columnsTop = kRowTop - kLineHeight - 6;
-    const int patchWidth = 60;
+    const int rowWidth = kLegendWidth - 2 * kLegendInset;
+    const int patchWidth = qRound(ResistorLegend::PatchWidth(rowWidth));
     MakeLabel(group, QStringLiteral("Color"),
               QRect(kLegendInset, columnsTop, patchWidth, kLineHeight), Qt::AlignCenter);
-    MakeLabel(group, QStringLiteral("Value"),
-              QRect(kLegendInset + patchWidth + 6, columnsTop, 40, kLineHeight));
+    MakeLabel(
+        group, QStringLiteral("Value"),
+        QRect(kLegendInset + patchWidth + 4, columnsTop, rowWidth - patchWidth - 4, kLineHeight));
     auto* legend = new ResistorLegend(group);
     legend->setObjectName(QStringLiteral("ResistorLegend"));
-    legend->setGeometry(kLegendInset, 0, kLegendWidth - 2 * kLegendInset, kGroupHeight - 4);
+    legend->setGeometry(kLegendInset, 0, rowWidth, kGroupHeight - 4);
     legend->SetRows(kRowTop, kRowPitch, kRowHeight);
 }
 
@@ -234,16 +243,18 @@ void TFormResistanceColorCode::BuildCalculator(QWidget* panel) {
 }
 
 void TFormResistanceColorCode::BuildEntry(QWidget* panel) {
-    constexpr int kResultPitch = 38;
-    EditResultOhms = MakeResult(panel, "EditResultOhms", QStringLiteral("Result in Ohms"), 6);
-    EditResultKiloOhms = MakeResult(panel, "EditResultKiloOhms",
-                                    QStringLiteral("Result in KiloOhms"), 6 + kResultPitch);
-    EditResultMegaOhms = MakeResult(panel, "EditResultMegaOhms",
-                                    QStringLiteral("Result in MegaOhms"), 6 + 2 * kResultPitch);
+    EditResultOhms =
+        MakeResult(panel, "EditResultOhms", QStringLiteral("Result in Ohms"), kResultTop);
+    EditResultKiloOhms =
+        MakeResult(panel, "EditResultKiloOhms", QStringLiteral("Result in KiloOhms"),
+                   kResultTop + kResultPitch);
+    EditResultMegaOhms =
+        MakeResult(panel, "EditResultMegaOhms", QStringLiteral("Result in MegaOhms"),
+                   kResultTop + 2 * kResultPitch);
 
     auto* group = new QGroupBox(QStringLiteral("Enter Resistance Value"), panel);
     group->setObjectName(QStringLiteral("GroupBoxEntry"));
-    group->setGeometry(kRightLeft, 6 + 3 * kResultPitch + 4, kRightWidth, 76);
+    group->setGeometry(kRightLeft, kEntryGroupTop, kRightWidth, kEntryGroupHeight);
 
     constexpr int kEntryWidth = 150;
     EditResistanceEntry = new DecimalEdit(DecimalEdit::Kind::NonNegative, group);
@@ -254,28 +265,28 @@ void TFormResistanceColorCode::BuildEntry(QWidget* panel) {
     EditResistanceEntry->setFullAccuracy(true);
     EditResistanceEntry->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     EditResistanceEntry->setToolTip(QStringLiteral("Enter a resistance value"));
-    EditResistanceEntry->setGeometry(10, 18, kEntryWidth, kEntryHeight);
+    EditResistanceEntry->setGeometry(10, 16, kEntryWidth, kEntryHeight);
     const int half = kEntryHeight / 2;
     SpeedButtonUp = MakeStepButton(group, "SpeedButtonUp", Qt::UpArrow,
-                                   QRect(10 + kEntryWidth + 1, 18, 18, half));
+                                   QRect(10 + kEntryWidth + 1, 16, 18, half));
     SpeedButtonDown = MakeStepButton(group, "SpeedButtonDown", Qt::DownArrow,
-                                     QRect(10 + kEntryWidth + 1, 18 + half, 18, half));
+                                     QRect(10 + kEntryWidth + 1, 16 + half, 18, half));
 
     RadioButtonOhms = new QRadioButton(QStringLiteral("Ohms"), group);
     RadioButtonOhms->setObjectName(QStringLiteral("RadioButtonOhms"));
-    RadioButtonOhms->setGeometry(10, 50, 60, 18);
+    RadioButtonOhms->setGeometry(10, 46, 60, 18);
     RadioButtonOhms->setChecked(true);
     RadioButtonKiloOhms = new QRadioButton(QStringLiteral("KiloOhms"), group);
     RadioButtonKiloOhms->setObjectName(QStringLiteral("RadioButtonKiloOhms"));
-    RadioButtonKiloOhms->setGeometry(80, 50, 82, 18);
+    RadioButtonKiloOhms->setGeometry(80, 46, 82, 18);
     RadioButtonMegaOhms = new QRadioButton(QStringLiteral("MegaOhms"), group);
     RadioButtonMegaOhms->setObjectName(QStringLiteral("RadioButtonMegaOhms"));
-    RadioButtonMegaOhms->setGeometry(170, 50, 90, 18);
+    RadioButtonMegaOhms->setGeometry(170, 46, 90, 18);
 }
 
 void TFormResistanceColorCode::BuildFormulas(QWidget* panel) {
     const int width = kRightWidth;
-    int top = 6 + 3 * 38 + 4 + 76 + 6;
+    int top = kFormulaTop;
     QFont headingFont = font();
     headingFont.setBold(true);
     int number = 1;
@@ -292,7 +303,7 @@ void TFormResistanceColorCode::BuildFormulas(QWidget* panel) {
                                      Qt::AlignLeft | Qt::AlignTop);
             line->setObjectName(QStringLiteral("LabelFormula%1").arg(number));
             line->setWordWrap(true);
-            top += 2 * kLineHeight + 2;
+            top += 2 * kLineHeight + 1;
         } else {
             const QFontMetrics metrics(font());
             const int leadWidth = metrics.horizontalAdvance(formula.lead) + 2;
@@ -316,7 +327,7 @@ void TFormResistanceColorCode::BuildFormulas(QWidget* panel) {
                 QRect(left + leadWidth, top + kLineHeight + 1, fractionWidth, kLineHeight),
                 Qt::AlignCenter);
             denominator->setObjectName(QStringLiteral("LabelFormulaDenominator%1").arg(number));
-            top += 2 * kLineHeight + 5;
+            top += 2 * kLineHeight + 3;
         }
         ++number;
     }

@@ -111,7 +111,7 @@ TFormResistanceColorCodePrint::TFormResistanceColorCodePrint(const engine::TQxSe
     detail.AddText(QRectF(left, kLowerTop, formulaWidth, 22), QStringLiteral("Formulas"),
                    Font(14, true));
     const ReportFont headingFont = Font(11, true);
-    const ReportFont formulaFont = Font(11);
+    const ReportFont formulaFont = Font(10);
     constexpr int kFlags = Qt::AlignLeft | Qt::AlignVCenter;
     double top = kLowerTop + 34;
     for (const Formula& formula : Formulas()) {

@@ -9,7 +9,6 @@ namespace {
 using engine::ResistorColour;
 
 // Share of the row width taken by the named patch; the value stands to its right.
-constexpr double kPatchShare = 0.66;
 constexpr int kPictureWidth = 130;
 constexpr int kPictureTitleHeight = 22;
 constexpr int kPicturePitch = 18;
@@ -51,6 +50,11 @@ QString ResistorLegend::ValueText(ResistorColour colour) {
     return digit >= 0 ? QString::number(digit) : QString();
 }
 
+double ResistorLegend::PatchWidth(double rowWidth) {
+    constexpr double kPatchShare = 0.6;
+    return rowWidth * kPatchShare;
+}
+
 ResistorLegend::ResistorLegend(QWidget* parent) : QWidget(parent) { setFont(LegendFont(8)); }
 
 void ResistorLegend::SetRows(int top, int pitch, int rowHeight) {
@@ -68,7 +72,7 @@ void ResistorLegend::paintEvent(QPaintEvent*) {
 
 void ResistorLegend::PaintRows(QPainter& painter, double left, double width, double top,
                                double pitch, double rowHeight) {
-    const double patchWidth = width * kPatchShare;
+    const double patchWidth = PatchWidth(width);
     for (int row = 0; row < kRowCount; ++row) {
         const ResistorColour colour = RowColours()[row];
         const QColor fill = ColourOf(colour);

@@ -22,6 +22,9 @@ public:
     // "1" … "9", "0", "*0.1", "*0.01".
     static QString ValueText(engine::ResistorColour colour);
 
+    // Width of the named patch in a row `rowWidth` wide; the value stands to its right.
+    static double PatchWidth(double rowWidth);
+
     explicit ResistorLegend(QWidget* parent = nullptr);
 
     // Row r occupies [top + r × pitch, top + r × pitch + rowHeight) in widget coordinates.
