@@ -19,7 +19,8 @@ namespace {
 
 class SilentMessenger : public Messenger {
 public:
-    MessageAnswer ShowMessage(MessageKind, const std::string&, const std::string&, MessageButtons) override {
+    MessageAnswer ShowMessage(MessageKind, const std::string&, const std::string&,
+                              MessageButtons) override {
         return MessageAnswer::Ok;
     }
 };
@@ -27,10 +28,11 @@ public:
 // A fixture table as a user would have it: names with a comma, quotes or "%" now and then,
 // most numeric fields filled, a few empty.
 std::unique_ptr<Table> GenerateFixtures(int count, unsigned seed) {
-    static const char* kMakers[] = {"Acme", "Brightline", "Clay Lights", "Dynalux", "ETC-like", "Futura",
-                                    "Glow", "High End", "Iris", "Juno"};
+    static const char* kMakers[] = {"Acme",   "Brightline", "Clay Lights", "Dynalux", "ETC-like",
+                                    "Futura", "Glow",       "High End",    "Iris",    "Juno"};
     std::mt19937 random(seed);
-    std::uniform_real_distribution<double> watts(50, 2500), beam(2, 60), weight(1, 60), size(100, 900);
+    std::uniform_real_distribution<double> watts(50, 2500), beam(2, 60), weight(1, 60),
+        size(100, 900);
     auto table = MakeTable(TableKind::Fixture, "Generated");
     table->SetCalcFields(MakeFixtureCalcFields(*table));
     std::vector<Record> records;
@@ -83,7 +85,8 @@ void BM_ReadFixtureTable(benchmark::State& state) {
         const auto result = ReadTableText(*table, text, "bench");
         benchmark::DoNotOptimize(result.recordsRead);
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(text.size()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(text.size()));
     state.counters["file_MB"] = static_cast<double>(text.size()) / 1e6;
 }
 
@@ -105,17 +108,20 @@ void BM_WriteFixtureTable(benchmark::State& state) {
         bytes = out.size();
         benchmark::DoNotOptimize(out.data());
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(bytes));
 }
 
 // The shipped and user files each hold half of the records.
 struct LoadedReferenceTables {
     explicit LoadedReferenceTables(int count) {
-        folder = std::filesystem::temp_directory_path() / ("quillux_table_bench_" + std::to_string(count));
+        folder = std::filesystem::temp_directory_path() /
+                 ("quillux_table_bench_" + std::to_string(count));
         std::filesystem::create_directories(folder / "Data");
-        SaveTableToFile(*GenerateFixtures(count / 2, 1), folder / "Data" / "DataFixture.dbd", TableFileFormat::Table);
-        SaveTableToFile(*GenerateFixtures(count - count / 2, 2), folder / "Data" / "DataFixtureUser.dbu",
+        SaveTableToFile(*GenerateFixtures(count / 2, 1), folder / "Data" / "DataFixture.dbd",
                         TableFileFormat::Table);
+        SaveTableToFile(*GenerateFixtures(count - count / 2, 2),
+                        folder / "Data" / "DataFixtureUser.dbu", TableFileFormat::Table);
         tables.SetInstallDir(folder);
         tables.LoadAll();
     }

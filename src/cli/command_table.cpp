@@ -13,7 +13,8 @@ using engine::TableKind;
 
 std::set<std::string> KindNames() {
     std::set<std::string> names;
-    for (const TableKind kind : engine::AllTableKinds()) names.insert(std::string(engine::KindName(kind)));
+    for (const TableKind kind : engine::AllTableKinds())
+        names.insert(std::string(engine::KindName(kind)));
     return names;
 }
 
@@ -39,7 +40,8 @@ int RunTable(Arguments& arguments) {
     arguments.Finish();
 
     const auto table = EmptyTableOf(*engine::KindFromName(kindName));
-    const auto format = to == "export" ? engine::TableFileFormat::Export : engine::TableFileFormat::Table;
+    const auto format =
+        to == "export" ? engine::TableFileFormat::Export : engine::TableFileFormat::Table;
     // Records are taken one by one in the file's order (no sort) and not kept; nothing is
     // printed before the whole file has been read.
     std::string text;

@@ -22,8 +22,8 @@ struct FixturePositions {
 };
 
 FixturePositions PositionsOf(const Table& table) {
-    return {table.FieldIndex("Weight"), table.FieldIndex("WeightLbs"), table.FieldIndex("BeamMin"),
-            table.FieldIndex("BeamMax"),  table.FieldIndex("mF"),        table.FieldIndex("mFMax")};
+    return {table.FieldIndex("Weight"),  table.FieldIndex("WeightLbs"), table.FieldIndex("BeamMin"),
+            table.FieldIndex("BeamMax"), table.FieldIndex("mF"),        table.FieldIndex("mFMax")};
 }
 
 void Calculate(const FixturePositions& p, Record& record) {
@@ -41,7 +41,8 @@ void Calculate(const FixturePositions& p, Record& record) {
 void CalculateFixtureFields(Table& table, Record& record) { Calculate(PositionsOf(table), record); }
 
 Table::RecordHandler MakeFixtureCalcFields(const Table& table) {
-    return [positions = PositionsOf(table)](Table&, Record& record) { Calculate(positions, record); };
+    return
+        [positions = PositionsOf(table)](Table&, Record& record) { Calculate(positions, record); };
 }
 
 }  // namespace quillux::engine

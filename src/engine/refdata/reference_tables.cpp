@@ -16,7 +16,13 @@ constexpr const char* kManufacturerFile = "DataManufacturer.dbd";
 constexpr const char* kManufacturerUserFile = "DataManufacturerUser.dbu";
 constexpr const char* kRoadCaseFile = "DataRoadCase.dbu";
 
-enum FileSlot { kSlotFixture, kSlotFixtureUser, kSlotManufacturer, kSlotManufacturerUser, kSlotRoadCase };
+enum FileSlot {
+    kSlotFixture,
+    kSlotFixtureUser,
+    kSlotManufacturer,
+    kSlotManufacturerUser,
+    kSlotRoadCase
+};
 
 }  // namespace
 
@@ -29,7 +35,8 @@ struct ReferenceTables::FileTable {
     bool keptNoticeShown = false;
 };
 
-ReferenceTables::ReferenceTables(Messenger& messenger, TextCollation collation) : messenger_(&messenger) {
+ReferenceTables::ReferenceTables(Messenger& messenger, TextCollation collation)
+    : messenger_(&messenger) {
     fixture_ = MakeTable(TableKind::Fixture, "TableFixture");
     fixtureUser_ = MakeTable(TableKind::Fixture, "TableFixtureUser");
     fixtureMerge_ = MakeTable(TableKind::Fixture, "TableFixtureMerge");
@@ -38,8 +45,9 @@ ReferenceTables::ReferenceTables(Messenger& messenger, TextCollation collation) 
     manufacturerMerge_ = MakeTable(TableKind::Manufacturer, "TableManufacturerMerge");
     roadCase_ = MakeTable(TableKind::RoadCase, "TableRoadCase");
     if (collation) {
-        for (Table* table : {fixture_.get(), fixtureUser_.get(), fixtureMerge_.get(), manufacturer_.get(),
-                             manufacturerUser_.get(), manufacturerMerge_.get(), roadCase_.get()})
+        for (Table* table :
+             {fixture_.get(), fixtureUser_.get(), fixtureMerge_.get(), manufacturer_.get(),
+              manufacturerUser_.get(), manufacturerMerge_.get(), roadCase_.get()})
             table->SetCollation(collation);
     }
 
@@ -51,14 +59,17 @@ ReferenceTables::ReferenceTables(Messenger& messenger, TextCollation collation) 
         entry->loadHeading = heading;
         return entry;
     };
-    files_[kSlotFixture] = make(fixture_.get(), kFixtureFile, "FixtureName", "Error Opening Fixture Database");
-    files_[kSlotFixtureUser] =
-        make(fixtureUser_.get(), kFixtureUserFile, "FixtureName", "Error Opening User Fixture Database");
-    files_[kSlotManufacturer] =
-        make(manufacturer_.get(), kManufacturerFile, "Manufacturer", "Error Opening Manufacturer Database");
-    files_[kSlotManufacturerUser] = make(manufacturerUser_.get(), kManufacturerUserFile, "Manufacturer",
-                                         "Error Opening User Manufacturer Database");
-    files_[kSlotRoadCase] = make(roadCase_.get(), kRoadCaseFile, "Name", "Error Opening Roadcase Database");
+    files_[kSlotFixture] =
+        make(fixture_.get(), kFixtureFile, "FixtureName", "Error Opening Fixture Database");
+    files_[kSlotFixtureUser] = make(fixtureUser_.get(), kFixtureUserFile, "FixtureName",
+                                    "Error Opening User Fixture Database");
+    files_[kSlotManufacturer] = make(manufacturer_.get(), kManufacturerFile, "Manufacturer",
+                                     "Error Opening Manufacturer Database");
+    files_[kSlotManufacturerUser] =
+        make(manufacturerUser_.get(), kManufacturerUserFile, "Manufacturer",
+             "Error Opening User Manufacturer Database");
+    files_[kSlotRoadCase] =
+        make(roadCase_.get(), kRoadCaseFile, "Name", "Error Opening Roadcase Database");
     InstallHandlers();
 }
 
@@ -72,7 +83,8 @@ void ReferenceTables::InstallHandlers() {
         const auto* name = std::get_if<std::string>(&record[static_cast<std::size_t>(field)]);
         return name != nullptr && !name->empty() && *name == filterManufacturer_;
     };
-    for (Table* table : {fixture_.get(), fixtureUser_.get(), fixtureMerge_.get()}) table->SetFilter(filter);
+    for (Table* table : {fixture_.get(), fixtureUser_.get(), fixtureMerge_.get()})
+        table->SetFilter(filter);
 
     fixture_->SetCalcFields(MakeFixtureCalcFields(*fixture_));
     fixtureUser_->SetCalcFields(MakeFixtureCalcFields(*fixtureUser_));
@@ -107,7 +119,9 @@ void ReferenceTables::InstallHandlers() {
     }
 }
 
-std::filesystem::path ReferenceTables::DataFile(const char* name) const { return installDir_ / "Data" / name; }
+std::filesystem::path ReferenceTables::DataFile(const char* name) const {
+    return installDir_ / "Data" / name;
+}
 
 ReferenceTables::FileTable* ReferenceTables::Entry(const Table& table) {
     for (auto& entry : files_)
@@ -128,9 +142,10 @@ bool ReferenceTables::LoadIncomplete(const Table& table) const {
 
 void ReferenceTables::ReportLoadFailure(FileTable& entry, const TableReadResult& result) {
     entry.incomplete = true;
-    messenger_->Warning(std::string(entry.loadHeading) + "\n" + result.error +
-                        "\nThe records before that line are loaded. The file will not be saved over, "
-                        "so it stays as it is.");
+    messenger_->Warning(
+        std::string(entry.loadHeading) + "\n" + result.error +
+        "\nThe records before that line are loaded. The file will not be saved over, "
+        "so it stays as it is.");
 }
 
 bool ReferenceTables::OpenFileTable(FileTable& entry) {
@@ -146,7 +161,8 @@ bool ReferenceTables::OpenFileTable(FileTable& entry) {
         } catch (const FileWriteError&) {
             // The table simply stays empty; there is no user file to protect.
         }
-        if (entry.table == fixture_.get()) messenger_->Information("The default Fixture File was not found");
+        if (entry.table == fixture_.get())
+            messenger_->Information("The default Fixture File was not found");
         if (entry.table == manufacturer_.get())
             messenger_->Information("The default manufacturer File was not found");
     }
@@ -159,8 +175,12 @@ bool ReferenceTables::OpenFileTable(FileTable& entry) {
     return true;
 }
 
-bool ReferenceTables::OpenManufacturerDatabase() { return OpenFileTable(*files_[kSlotManufacturer]); }
-bool ReferenceTables::OpenManufacturerUserDatabase() { return OpenFileTable(*files_[kSlotManufacturerUser]); }
+bool ReferenceTables::OpenManufacturerDatabase() {
+    return OpenFileTable(*files_[kSlotManufacturer]);
+}
+bool ReferenceTables::OpenManufacturerUserDatabase() {
+    return OpenFileTable(*files_[kSlotManufacturerUser]);
+}
 bool ReferenceTables::OpenFixtureDatabase() { return OpenFileTable(*files_[kSlotFixture]); }
 bool ReferenceTables::OpenFixtureUserDatabase() { return OpenFileTable(*files_[kSlotFixtureUser]); }
 bool ReferenceTables::OpenRoadCaseDatabase() { return OpenFileTable(*files_[kSlotRoadCase]); }
@@ -169,7 +189,9 @@ void ReferenceTables::OpenManufacturerMergeDatabase() {
     manufacturerMerge_->SetSort("Manufacturer", SortOrder::Ascending);
 }
 
-void ReferenceTables::OpenFixtureMergeDatabase() { fixtureMerge_->SetSort("FixtureName", SortOrder::Ascending); }
+void ReferenceTables::OpenFixtureMergeDatabase() {
+    fixtureMerge_->SetSort("FixtureName", SortOrder::Ascending);
+}
 
 void ReferenceTables::LoadAll() {
     OpenManufacturerDatabase();
@@ -265,7 +287,9 @@ void ReferenceTables::SaveOne(FileTable& entry, const char* failureMessage) {
             entry.keptNoticeShown = true;
             std::string message = "\"";
             message += path.string();
-            message += "\" was not saved: it did not load completely at start, so your file is kept as it was.";
+            message +=
+                "\" was not saved: it did not load completely at start, so your file is kept as it "
+                "was.";
             messenger_->Warning(message);
         }
         return;
@@ -281,14 +305,18 @@ void ReferenceTables::SaveOne(FileTable& entry, const char* failureMessage) {
 
 void ReferenceTables::SaveAllDatabase() {
     const bool mergeFiltered = fixtureMerge_->Filtered();
-    for (Table* table : {fixture_.get(), fixtureUser_.get(), fixtureMerge_.get()}) table->SetFiltered(false);
-    if (saveDefaultData_) SaveOne(*files_[kSlotFixture], "Cannot Save \"Default Fixture data File\"");
+    for (Table* table : {fixture_.get(), fixtureUser_.get(), fixtureMerge_.get()})
+        table->SetFiltered(false);
+    if (saveDefaultData_)
+        SaveOne(*files_[kSlotFixture], "Cannot Save \"Default Fixture data File\"");
     SaveOne(*files_[kSlotFixtureUser], "Cannot Save \"User Fixture  Data File\"");
-    if (saveDefaultData_) SaveOne(*files_[kSlotManufacturer], "Cannot Save \"Default Manufacturer data File\"");
+    if (saveDefaultData_)
+        SaveOne(*files_[kSlotManufacturer], "Cannot Save \"Default Manufacturer data File\"");
     SaveOne(*files_[kSlotManufacturerUser], "Cannot Save \"User Manufacturer Data File\"");
     SaveOne(*files_[kSlotRoadCase], "Cannot Save \"User Roadcase Data File\"");
     if (mergeFiltered)
-        for (Table* table : {fixture_.get(), fixtureUser_.get(), fixtureMerge_.get()}) table->SetFiltered(true);
+        for (Table* table : {fixture_.get(), fixtureUser_.get(), fixtureMerge_.get()})
+            table->SetFiltered(true);
     RefreshTableFixture();
     fixtureUser_->Refresh();
     fixtureMerge_->Refresh();
@@ -312,8 +340,9 @@ void ReferenceTables::Import1Click(const std::optional<std::filesystem::path>& c
     const TableReadResult result = LoadTableFromFile(*fixture_, *chosen);
     fixture_->SetSort("FixtureName", SortOrder::Ascending);
     if (!result.complete)
-        messenger_->Warning("Cannot Import File\n" + result.error +
-                            (result.recordsRead > 0 ? "\nThe records before that line were imported." : ""));
+        messenger_->Warning(
+            "Cannot Import File\n" + result.error +
+            (result.recordsRead > 0 ? "\nThe records before that line were imported." : ""));
 }
 
 }  // namespace quillux::engine

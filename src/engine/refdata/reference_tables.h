@@ -44,7 +44,9 @@ public:
 
     // The one application-wide manufacturer filter value. Setting it does not refresh the
     // tables; the window that changes it refreshes the tables it shows.
-    void SetFilterManufacturer(std::string manufacturer) { filterManufacturer_ = std::move(manufacturer); }
+    void SetFilterManufacturer(std::string manufacturer) {
+        filterManufacturer_ = std::move(manufacturer);
+    }
     const std::string& FilterManufacturer() const { return filterManufacturer_; }
     // Switches the manufacturer filter of the three fixture tables on or off together.
     void SetFixtureFiltering(bool on);

@@ -29,16 +29,19 @@ std::atomic<unsigned> temporaryCounter{0};
 }  // namespace
 
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view data) {
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    const std::filesystem::path folder =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     std::filesystem::path temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = folder / Join({".", path.filename().string(), ".tmp-", std::to_string(::getpid()), "-",
-                                   std::to_string(temporaryCounter.fetch_add(1))});
+        temporary =
+            folder / Join({".", path.filename().string(), ".tmp-", std::to_string(::getpid()), "-",
+                           std::to_string(temporaryCounter.fetch_add(1))});
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
-    if (fd < 0) throw FileWriteError(Join({"Cannot create file \"", path.string(), "\": ", Reason(errno)}));
+    if (fd < 0)
+        throw FileWriteError(Join({"Cannot create file \"", path.string(), "\": ", Reason(errno)}));
 
     auto fail = [&](const char* what, int error) {
         if (fd >= 0) ::close(fd);

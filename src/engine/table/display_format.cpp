@@ -11,11 +11,11 @@ namespace quillux::engine {
 namespace {
 
 struct Pattern {
-    std::string prefix;  // literal text before the first digit placeholder
-    std::string suffix;  // literal text after it
-    int integerZeros = 0;   // "0" places before the separator: digits always shown
-    int decimals = 0;       // places after the separator
-    int decimalZeros = 0;   // decimals always shown (up to the last "0" after the separator)
+    std::string prefix;    // literal text before the first digit placeholder
+    std::string suffix;    // literal text after it
+    int integerZeros = 0;  // "0" places before the separator: digits always shown
+    int decimals = 0;      // places after the separator
+    int decimalZeros = 0;  // decimals always shown (up to the last "0" after the separator)
     bool hasSeparator = false;
 };
 
@@ -93,12 +93,15 @@ void Digits(double value, int decimals, std::string& integerPart, std::string& f
         pointAt = 0;
     }
     if (static_cast<int>(digits.size()) < pointAt + decimals + 1)
-        digits.append(static_cast<std::size_t>(pointAt + decimals + 1 - static_cast<int>(digits.size())), '0');
+        digits.append(
+            static_cast<std::size_t>(pointAt + decimals + 1 - static_cast<int>(digits.size())),
+            '0');
     const bool roundUp = digits[static_cast<std::size_t>(pointAt + decimals)] >= '5';
     digits.resize(static_cast<std::size_t>(pointAt + decimals));
     if (roundUp) {
         int i = static_cast<int>(digits.size()) - 1;
-        while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') digits[static_cast<std::size_t>(i--)] = '0';
+        while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9')
+            digits[static_cast<std::size_t>(i--)] = '0';
         if (i >= 0)
             ++digits[static_cast<std::size_t>(i)];
         else {
@@ -109,7 +112,8 @@ void Digits(double value, int decimals, std::string& integerPart, std::string& f
     integerPart = digits.substr(0, static_cast<std::size_t>(pointAt));
     fractionPart = digits.substr(static_cast<std::size_t>(pointAt));
     const auto firstNonZero = integerPart.find_first_not_of('0');
-    integerPart = firstNonZero == std::string::npos ? std::string() : integerPart.substr(firstNonZero);
+    integerPart =
+        firstNonZero == std::string::npos ? std::string() : integerPart.substr(firstNonZero);
 }
 
 std::string Apply(double value, const Pattern& p, bool withSign, std::string_view separator) {
@@ -119,7 +123,9 @@ std::string Apply(double value, const Pattern& p, bool withSign, std::string_vie
            fractionPart.back() == '0')
         fractionPart.pop_back();
     if (static_cast<int>(integerPart.size()) < p.integerZeros)
-        integerPart.insert(0, static_cast<std::size_t>(p.integerZeros - static_cast<int>(integerPart.size())), '0');
+        integerPart.insert(
+            0, static_cast<std::size_t>(p.integerZeros - static_cast<int>(integerPart.size())),
+            '0');
     const bool allZero = integerPart.find_first_not_of('0') == std::string::npos &&
                          fractionPart.find_first_not_of('0') == std::string::npos;
     std::string out = p.prefix;
@@ -135,10 +141,13 @@ std::string Apply(double value, const Pattern& p, bool withSign, std::string_vie
 
 }  // namespace
 
-std::string FormatDisplayPattern(double value, std::string_view pattern, std::string_view decimalSeparator) {
-    if (!std::isfinite(value)) return FormatFloatValue(value, FloatFormat::General, 15, 0, decimalSeparator);
+std::string FormatDisplayPattern(double value, std::string_view pattern,
+                                 std::string_view decimalSeparator) {
+    if (!std::isfinite(value))
+        return FormatFloatValue(value, FloatFormat::General, 15, 0, decimalSeparator);
     const auto sections = Sections(pattern);
-    if (sections.size() >= 3 && value == 0.0) return Apply(0.0, Parse(sections[2]), false, decimalSeparator);
+    if (sections.size() >= 3 && value == 0.0)
+        return Apply(0.0, Parse(sections[2]), false, decimalSeparator);
     if (sections.size() >= 2 && value < 0.0) {
         const Pattern negative = Parse(sections[1].empty() ? sections[0] : sections[1]);
         return Apply(-value, negative, sections[1].empty(), decimalSeparator);
@@ -155,25 +164,38 @@ std::string NumberText(const std::string& format, double value, std::string_view
 
 }  // namespace
 
-std::string DisplayText(const FieldDef& field, const Value& value, std::string_view decimalSeparator) {
+std::string DisplayText(const FieldDef& field, const Value& value,
+                        std::string_view decimalSeparator) {
     switch (value.index()) {
-    case 0: return {};
-    case 1: return std::get<std::string>(value);
-    case 2: return NumberText(field.displayFormat, std::get<std::int32_t>(value), decimalSeparator);
-    case 3: return NumberText(field.displayFormat, std::get<double>(value), decimalSeparator);
-    case 4: return std::get<bool>(value) ? "True" : "False";
-    default: return {};
+        case 0:
+            return {};
+        case 1:
+            return std::get<std::string>(value);
+        case 2:
+            return NumberText(field.displayFormat, std::get<std::int32_t>(value), decimalSeparator);
+        case 3:
+            return NumberText(field.displayFormat, std::get<double>(value), decimalSeparator);
+        case 4:
+            return std::get<bool>(value) ? "True" : "False";
+        default:
+            return {};
     }
 }
 
 std::string EditText(const FieldDef& field, const Value& value, std::string_view decimalSeparator) {
     switch (value.index()) {
-    case 0: return {};
-    case 1: return std::get<std::string>(value);
-    case 2: return std::to_string(std::get<std::int32_t>(value));
-    case 3: return NumberText(field.editFormat, std::get<double>(value), decimalSeparator);
-    case 4: return std::get<bool>(value) ? "True" : "False";
-    default: return {};
+        case 0:
+            return {};
+        case 1:
+            return std::get<std::string>(value);
+        case 2:
+            return std::to_string(std::get<std::int32_t>(value));
+        case 3:
+            return NumberText(field.editFormat, std::get<double>(value), decimalSeparator);
+        case 4:
+            return std::get<bool>(value) ? "True" : "False";
+        default:
+            return {};
     }
 }
 

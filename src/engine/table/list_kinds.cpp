@@ -236,7 +236,7 @@ struct KindEntry {
 };
 
 constexpr KindEntry kKinds[] = {
-    {TableKind::Fixture, "fixture"}, {TableKind::Manufacturer, "manufacturer"},
+    {TableKind::Fixture, "fixture"},   {TableKind::Manufacturer, "manufacturer"},
     {TableKind::RoadCase, "roadcase"}, {TableKind::LoadList, "loadlist"},
     {TableKind::Rigging, "rigging"},   {TableKind::Weight, "weight"},
     {TableKind::Truck, "truck"},       {TableKind::Dmx, "dmx"},
@@ -246,14 +246,22 @@ constexpr KindEntry kKinds[] = {
 
 std::vector<FieldDef> FieldsOf(TableKind kind) {
     switch (kind) {
-    case TableKind::Fixture: return FixtureFields();
-    case TableKind::Manufacturer: return ManufacturerFields();
-    case TableKind::RoadCase: return RoadCaseFields();
-    case TableKind::LoadList: return LoadListFields();
-    case TableKind::Rigging: return RiggingFields();
-    case TableKind::Weight: return WeightFields();
-    case TableKind::Truck: return TruckFields();
-    case TableKind::Dmx: return DmxFields();
+        case TableKind::Fixture:
+            return FixtureFields();
+        case TableKind::Manufacturer:
+            return ManufacturerFields();
+        case TableKind::RoadCase:
+            return RoadCaseFields();
+        case TableKind::LoadList:
+            return LoadListFields();
+        case TableKind::Rigging:
+            return RiggingFields();
+        case TableKind::Weight:
+            return WeightFields();
+        case TableKind::Truck:
+            return TruckFields();
+        case TableKind::Dmx:
+            return DmxFields();
     }
     return {};
 }

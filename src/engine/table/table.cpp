@@ -85,15 +85,20 @@ double NumberOf(const Value& value) {
 
 std::string ValueToText(const Value& value) {
     switch (value.index()) {
-    case 1: return std::get<std::string>(value);
-    case 2: return std::to_string(std::get<std::int32_t>(value));
-    case 3: return FormatFloatValue(std::get<double>(value), FloatFormat::General, 15, 0, ".");
-    case 4: return std::get<bool>(value) ? "True" : "False";
-    case 5: {
-        const auto& bytes = std::get<Bytes>(value);
-        return std::string(bytes.begin(), bytes.end());
-    }
-    default: return {};
+        case 1:
+            return std::get<std::string>(value);
+        case 2:
+            return std::to_string(std::get<std::int32_t>(value));
+        case 3:
+            return FormatFloatValue(std::get<double>(value), FloatFormat::General, 15, 0, ".");
+        case 4:
+            return std::get<bool>(value) ? "True" : "False";
+        case 5: {
+            const auto& bytes = std::get<Bytes>(value);
+            return std::string(bytes.begin(), bytes.end());
+        }
+        default:
+            return {};
     }
 }
 
@@ -154,7 +159,8 @@ void Table::SetCurrentId(std::optional<RecordId> id) {
     current_ = id;
     currentRow_ = id ? RowOfId(*id) : -1;
     if (currentRow_ < 0) current_.reset();
-    if (before != currentRow_ || beforeId != current_) Notify(ChangeKind::CurrentMoved, currentRow_);
+    if (before != currentRow_ || beforeId != current_)
+        Notify(ChangeKind::CurrentMoved, currentRow_);
 }
 
 void Table::PostIfEditing() {
@@ -207,7 +213,8 @@ std::int32_t Table::AsInteger(int field) const {
 bool Table::AsBoolean(int field) const {
     const Value& value = GetValue(field);
     if (const auto* b = std::get_if<bool>(&value)) return *b;
-    if (const auto* text = std::get_if<std::string>(&value)) return EqualsIgnoringCase(*text, "True");
+    if (const auto* text = std::get_if<std::string>(&value))
+        return EqualsIgnoringCase(*text, "True");
     return NumberOf(value) != 0.0;
 }
 
@@ -237,49 +244,55 @@ Value Table::CoerceValue(int field, Value value) const {
     const FieldDef& def = fields_[static_cast<std::size_t>(field)];
     if (IsNull(value)) return value;
     switch (def.type) {
-    case FieldType::Text: {
-        std::string text = std::holds_alternative<std::string>(value) ? std::get<std::string>(std::move(value))
-                                                                      : ValueToText(value);
-        CutToCharacters(text, def.size);
-        return text;
-    }
-    case FieldType::Integer:
-    case FieldType::AutoIncrement: {
-        if (std::holds_alternative<std::int32_t>(value)) return value;
-        if (const auto* text = std::get_if<std::string>(&value)) {
-            if (Trimmed(*text).empty()) return Value{};
-            const auto number = ReadInt32(*text);
-            if (!number) throw TableError("'" + *text + "' is not a valid integer value");
-            return *number;
+        case FieldType::Text: {
+            std::string text = std::holds_alternative<std::string>(value)
+                                   ? std::get<std::string>(std::move(value))
+                                   : ValueToText(value);
+            CutToCharacters(text, def.size);
+            return text;
         }
-        if (std::holds_alternative<Bytes>(value)) throw TableError("Invalid value for field '" + def.name + "'");
-        return RoundToInt32(NumberOf(value));
-    }
-    case FieldType::Double: {
-        if (const auto* text = std::get_if<std::string>(&value)) {
-            if (Trimmed(*text).empty()) return Value{};
-            const auto number = ReadDouble(*text);
-            if (!number) throw TableError("'" + *text + "' is not a valid floating point value");
-            return *number;
+        case FieldType::Integer:
+        case FieldType::AutoIncrement: {
+            if (std::holds_alternative<std::int32_t>(value)) return value;
+            if (const auto* text = std::get_if<std::string>(&value)) {
+                if (Trimmed(*text).empty()) return Value{};
+                const auto number = ReadInt32(*text);
+                if (!number) throw TableError("'" + *text + "' is not a valid integer value");
+                return *number;
+            }
+            if (std::holds_alternative<Bytes>(value))
+                throw TableError("Invalid value for field '" + def.name + "'");
+            return RoundToInt32(NumberOf(value));
         }
-        if (std::holds_alternative<Bytes>(value)) throw TableError("Invalid value for field '" + def.name + "'");
-        return NumberOf(value);
-    }
-    case FieldType::Boolean: {
-        if (const auto* text = std::get_if<std::string>(&value)) {
-            if (Trimmed(*text).empty()) return Value{};
-            if (EqualsIgnoringCase(Trimmed(*text), "True")) return true;
-            if (EqualsIgnoringCase(Trimmed(*text), "False")) return false;
-            throw TableError("'" + *text + "' is not a valid boolean value for field '" + def.name + "'");
+        case FieldType::Double: {
+            if (const auto* text = std::get_if<std::string>(&value)) {
+                if (Trimmed(*text).empty()) return Value{};
+                const auto number = ReadDouble(*text);
+                if (!number)
+                    throw TableError("'" + *text + "' is not a valid floating point value");
+                return *number;
+            }
+            if (std::holds_alternative<Bytes>(value))
+                throw TableError("Invalid value for field '" + def.name + "'");
+            return NumberOf(value);
         }
-        if (std::holds_alternative<Bytes>(value)) throw TableError("Invalid value for field '" + def.name + "'");
-        return NumberOf(value) != 0.0;
-    }
-    case FieldType::Picture: {
-        if (std::holds_alternative<Bytes>(value)) return value;
-        const std::string text = ValueToText(value);
-        return Bytes(text.begin(), text.end());
-    }
+        case FieldType::Boolean: {
+            if (const auto* text = std::get_if<std::string>(&value)) {
+                if (Trimmed(*text).empty()) return Value{};
+                if (EqualsIgnoringCase(Trimmed(*text), "True")) return true;
+                if (EqualsIgnoringCase(Trimmed(*text), "False")) return false;
+                throw TableError("'" + *text + "' is not a valid boolean value for field '" +
+                                 def.name + "'");
+            }
+            if (std::holds_alternative<Bytes>(value))
+                throw TableError("Invalid value for field '" + def.name + "'");
+            return NumberOf(value) != 0.0;
+        }
+        case FieldType::Picture: {
+            if (std::holds_alternative<Bytes>(value)) return value;
+            const std::string text = ValueToText(value);
+            return Bytes(text.begin(), text.end());
+        }
     }
     return value;
 }
@@ -327,8 +340,9 @@ void Table::NumberAutoFields(Record& record) {
 std::size_t Table::SortedPosition(const Record& record) const {
     const auto it = std::upper_bound(records_.begin(), records_.end(), &record,
                                      [this](const Record* a, const std::unique_ptr<Record>& b) {
-                                         const int c = CompareValues(sortField_, (*a)[static_cast<std::size_t>(sortField_)],
-                                                                     (*b)[static_cast<std::size_t>(sortField_)]);
+                                         const int c = CompareValues(
+                                             sortField_, (*a)[static_cast<std::size_t>(sortField_)],
+                                             (*b)[static_cast<std::size_t>(sortField_)]);
                                          return sortOrder_ == SortOrder::Ascending ? c < 0 : c > 0;
                                      });
     return static_cast<std::size_t>(it - records_.begin());
@@ -353,8 +367,9 @@ void Table::Post() {
             // Move the record only when its sort value now breaks the order.
             const Record& record = *records_[index];
             auto outOfOrder = [&](std::size_t a, std::size_t b) {
-                const int c = CompareValues(sortField_, (*records_[a])[static_cast<std::size_t>(sortField_)],
-                                            (*records_[b])[static_cast<std::size_t>(sortField_)]);
+                const int c =
+                    CompareValues(sortField_, (*records_[a])[static_cast<std::size_t>(sortField_)],
+                                  (*records_[b])[static_cast<std::size_t>(sortField_)]);
                 return sortOrder_ == SortOrder::Ascending ? c > 0 : c < 0;
             };
             const bool bad = (index > 0 && outOfOrder(index - 1, index)) ||
@@ -364,7 +379,8 @@ void Table::Post() {
                 auto owned = std::move(records_[index]);
                 records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(index));
                 const std::size_t at = SortedPosition(*owned);
-                records_.insert(records_.begin() + static_cast<std::ptrdiff_t>(at), std::move(owned));
+                records_.insert(records_.begin() + static_cast<std::ptrdiff_t>(at),
+                                std::move(owned));
                 inPlace = false;
             }
         }
@@ -451,7 +467,8 @@ void Table::AppendRecords(std::vector<Record> records) {
         owned->id_ = nextId_++;
         for (std::size_t i = 0; i < fields_.size(); ++i) {
             if (fields_[i].type != FieldType::Text) continue;
-            if (auto* text = std::get_if<std::string>(&owned->values_[i])) CutToCharacters(*text, fields_[i].size);
+            if (auto* text = std::get_if<std::string>(&owned->values_[i]))
+                CutToCharacters(*text, fields_[i].size);
         }
         Calc(*owned);
         NumberAutoFields(*owned);
@@ -514,7 +531,8 @@ void Table::SortRecords() {
     if (sortField_ < 0) return;
     const auto field = static_cast<std::size_t>(sortField_);
     const bool ascending = sortOrder_ == SortOrder::Ascending;
-    const auto before = [this, field, ascending](const std::unique_ptr<Record>& a, const std::unique_ptr<Record>& b) {
+    const auto before = [this, field, ascending](const std::unique_ptr<Record>& a,
+                                                 const std::unique_ptr<Record>& b) {
         const int c = CompareValues(sortField_, (*a)[field], (*b)[field]);
         return ascending ? c < 0 : c > 0;
     };

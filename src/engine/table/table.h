@@ -18,7 +18,7 @@ enum class FieldType {
     AutoIncrement,  // 32-bit signed, given by the table when a new record is posted empty
     Double,
     Boolean,
-    Picture,        // raw bytes (BMP, JPEG ...); only the table file format writes them
+    Picture,  // raw bytes (BMP, JPEG ...); only the table file format writes them
 };
 
 using Bytes = std::vector<std::uint8_t>;
@@ -174,7 +174,9 @@ public:
     // numeric types; text is cut to the field's size; a value outside the field's range
     // throws TableError with the message shown to the user, and the buffer keeps its value.
     void SetValue(int field, Value value);
-    void SetValue(std::string_view name, Value value) { SetValue(RequireField(name), std::move(value)); }
+    void SetValue(std::string_view name, Value value) {
+        SetValue(RequireField(name), std::move(value));
+    }
     void SetNull(std::string_view name) { SetValue(name, Value{}); }
     // Stores the edit buffer: runs BeforePost, the calc-fields handler, gives an empty
     // auto-increment field its number, places the record, runs AfterPost. The posted
@@ -203,8 +205,10 @@ public:
     // Sorts on one field and keeps that order as records are posted; the current record
     // stays current. Nulls come first in ascending order. Ties keep their previous order.
     void SetSort(int field, SortOrder order = SortOrder::Ascending);
-    void SetSort(std::string_view name, SortOrder order = SortOrder::Ascending) { SetSort(RequireField(name), order); }
-    void ClearSort();  // keeps the present order, stops keeping it
+    void SetSort(std::string_view name, SortOrder order = SortOrder::Ascending) {
+        SetSort(RequireField(name), order);
+    }
+    void ClearSort();                             // keeps the present order, stops keeping it
     int SortField() const { return sortField_; }  // -1 when unsorted
     SortOrder GetSortOrder() const { return sortOrder_; }
     void SetCollation(TextCollation collation);
@@ -264,7 +268,7 @@ private:
     std::vector<Record*> visible_;                  // records passing the filter, same order
     RecordId nextId_ = 1;
     std::optional<RecordId> current_;
-    int currentRow_ = -1;  // row of current_ among visible_, kept by RebuildVisible
+    int currentRow_ = -1;                 // row of current_ among visible_, kept by RebuildVisible
     std::vector<std::int32_t> autoNext_;  // per field: next auto-increment number
     EditState state_ = EditState::Browse;
     bool insertAtEnd_ = true;  // Append (true) or Insert (false) started the edit

@@ -6,14 +6,14 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <cerrno>
+#include <functional>
 #include <initializer_list>
 #include <limits>
-#include <functional>
 #include <memory>
 
 #include "engine/number/format_float_value.h"
@@ -57,12 +57,23 @@ void AppendEscapedText(std::string& out, std::string_view text) {
         const char c = text[i];
         const char* escape = nullptr;
         switch (c) {
-        case '%': escape = "%%"; break;
-        case '\r': escape = "%c"; break;
-        case '\n': escape = "%n"; break;
-        case '\0': escape = "%0"; break;
-        case '"': escape = "\"\""; break;
-        default: continue;
+            case '%':
+                escape = "%%";
+                break;
+            case '\r':
+                escape = "%c";
+                break;
+            case '\n':
+                escape = "%n";
+                break;
+            case '\0':
+                escape = "%0";
+                break;
+            case '"':
+                escape = "\"\"";
+                break;
+            default:
+                continue;
         }
         out.append(text, start, i - start);
         out.append(escape, 2);
@@ -74,24 +85,33 @@ void AppendEscapedText(std::string& out, std::string_view text) {
 
 void AppendValue(std::string& out, const Value& value) {
     switch (value.index()) {
-    case 0: return;  // null: nothing between the commas
-    case 1: AppendEscapedText(out, std::get<std::string>(value)); return;
-    case 2: {
-        char digits[16];
-        const auto result = std::to_chars(digits, digits + sizeof digits, std::get<std::int32_t>(value));
-        out.push_back('"');
-        out.append(digits, result.ptr);
-        out.push_back('"');
-        return;
-    }
-    case 3:
-        out.push_back('"');
-        AppendDecimalText(out, std::get<double>(value));
-        out.push_back('"');
-        return;
-    case 4: out.append(std::get<bool>(value) ? "\"True\"" : "\"False\""); return;
-    case 5: AppendQuoted(out, EncodeBinaryText(std::get<Bytes>(value))); return;
-    default: return;
+        case 0:
+            return;  // null: nothing between the commas
+        case 1:
+            AppendEscapedText(out, std::get<std::string>(value));
+            return;
+        case 2: {
+            char digits[16];
+            const auto result =
+                std::to_chars(digits, digits + sizeof digits, std::get<std::int32_t>(value));
+            out.push_back('"');
+            out.append(digits, result.ptr);
+            out.push_back('"');
+            return;
+        }
+        case 3:
+            out.push_back('"');
+            AppendDecimalText(out, std::get<double>(value));
+            out.push_back('"');
+            return;
+        case 4:
+            out.append(std::get<bool>(value) ? "\"True\"" : "\"False\"");
+            return;
+        case 5:
+            AppendQuoted(out, EncodeBinaryText(std::get<Bytes>(value)));
+            return;
+        default:
+            return;
     }
 }
 
@@ -126,7 +146,8 @@ class RecordSplitter {
 public:
     explicit RecordSplitter(std::string_view text) : text_(text) {
         if (text_.size() >= 3 && static_cast<unsigned char>(text_[0]) == 0xEF &&
-            static_cast<unsigned char>(text_[1]) == 0xBB && static_cast<unsigned char>(text_[2]) == 0xBF)
+            static_cast<unsigned char>(text_[1]) == 0xBB &&
+            static_cast<unsigned char>(text_[2]) == 0xBF)
             pos_ = 3;  // a byte-order mark left by an editor
         scratch_.reserve(4096);
     }
@@ -244,7 +265,8 @@ private:
             }
             // A line end or the end of the text.
             const bool blank = !sawComma && !cell.quoted && [&] {
-                const std::string_view content = cell.inScratch ? std::string_view(scratch_) : text_;
+                const std::string_view content =
+                    cell.inScratch ? std::string_view(scratch_) : text_;
                 for (std::size_t i = cell.begin; i < cell.end; ++i)
                     if (content[i] != ' ' && content[i] != '\t') return false;
                 return true;
@@ -281,14 +303,22 @@ std::string Unescape(std::string_view text) {
             break;
         }
         switch (text[i + 1]) {
-        case '%': out.push_back('%'); break;
-        case 'c': out.push_back('\r'); break;
-        case 'n': out.push_back('\n'); break;
-        case '0': out.push_back('\0'); break;
-        default:  // never written by the program: keep both characters as they stand
-            out.push_back('%');
-            out.push_back(text[i + 1]);
-            break;
+            case '%':
+                out.push_back('%');
+                break;
+            case 'c':
+                out.push_back('\r');
+                break;
+            case 'n':
+                out.push_back('\n');
+                break;
+            case '0':
+                out.push_back('\0');
+                break;
+            default:  // never written by the program: keep both characters as they stand
+                out.push_back('%');
+                out.push_back(text[i + 1]);
+                break;
         }
         i += 2;
         start = i;
@@ -307,15 +337,17 @@ std::string_view TrimBlanks(std::string_view text) {
 // that integer and the power of ten are exact doubles, so one division gives the correctly
 // rounded value (the general parser handles everything else).
 bool ParseSimpleDecimal(std::string_view text, double& value) {
-    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     const char* p = text.data();
     const char* const end = p + text.size();
     const bool negative = p < end && *p == '-';
     if (negative) ++p;
     std::uint64_t mantissa = 0;
     const char* const integerStart = p;
-    while (p < end && static_cast<unsigned>(*p - '0') < 10) mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+    while (p < end && static_cast<unsigned>(*p - '0') < 10)
+        mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
     const auto integerDigits = p - integerStart;
     std::ptrdiff_t decimals = 0;
     if (p < end && *p == '.') {
@@ -325,8 +357,8 @@ bool ParseSimpleDecimal(std::string_view text, double& value) {
         decimals = p - fractionStart;
     }
     constexpr std::uint64_t kExactLimit = std::uint64_t{1} << 53;
-    if (p != end || integerDigits + decimals == 0 || integerDigits + decimals > 19 || decimals > 22 ||
-        mantissa > kExactLimit)
+    if (p != end || integerDigits + decimals == 0 || integerDigits + decimals > 19 ||
+        decimals > 22 || mantissa > kExactLimit)
         return false;
     double result = static_cast<double>(mantissa);
     if (decimals > 0) result /= kPowers[decimals];
@@ -380,8 +412,8 @@ void AppendDecimalText(std::string& out, double value) {
     // (Not for subnormal values, whose units are coarse.)
     const bool normal = std::fabs(value) >= std::numeric_limits<double>::min();
     if (normal) {
-        const auto shortest =
-            std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
+        const auto shortest = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                            std::chars_format::scientific);
         readScientific(shortest.ptr);
     }
     if (!normal || count > kKeep) {
@@ -415,7 +447,8 @@ void AppendDecimalText(std::string& out, double value) {
         }
         out.push_back('E');
         char exponentText[8];
-        const auto written = std::to_chars(exponentText, exponentText + sizeof exponentText, exponent - 1);
+        const auto written =
+            std::to_chars(exponentText, exponentText + sizeof exponentText, exponent - 1);
         out.append(exponentText, written.ptr);
         return;
     }
@@ -495,7 +528,8 @@ std::string WriteTableText(const Table& table, TableFileFormat format) {
     return out;
 }
 
-void SaveTableToFile(const Table& table, const std::filesystem::path& path, TableFileFormat format) {
+void SaveTableToFile(const Table& table, const std::filesystem::path& path,
+                     TableFileFormat format) {
     WriteFileAtomically(path, WriteTableText(table, format));
 }
 
@@ -515,19 +549,22 @@ void CutText(std::string& text, int characters) {
 // The one reading loop: each record is filled into `record` (all fields null first) and
 // handed to `take`, which keeps it or looks at it and lets it be reused.
 template <class Take>
-TableReadResult ParseTable(const Table& table, std::string_view text, std::string_view sourceName, Take take) {
+TableReadResult ParseTable(const Table& table, std::string_view text, std::string_view sourceName,
+                           Take take) {
     TableReadResult result;
     RecordSplitter splitter(text);
     if (!splitter.Next()) return result;  // no header: an empty table
 
     const auto& fields = table.Fields();
     std::vector<int> columnField(splitter.CellCount(), -1);
-    for (std::size_t c = 0; c < splitter.CellCount(); ++c) columnField[c] = table.FieldIndex(splitter.CellText(c));
+    for (std::size_t c = 0; c < splitter.CellCount(); ++c)
+        columnField[c] = table.FieldIndex(splitter.CellText(c));
 
     auto fail = [&](int line, const std::string& message) {
         result.complete = false;
         result.errorLine = line;
-        result.error = Join({"File \"", sourceName, "\", line ", std::to_string(line), ": ", message});
+        result.error =
+            Join({"File \"", sourceName, "\", line ", std::to_string(line), ": ", message});
     };
 
     Record record = table.NewRecord();
@@ -543,45 +580,50 @@ TableReadResult ParseTable(const Table& table, std::string_view text, std::strin
             const FieldDef& def = fields[static_cast<std::size_t>(field)];
             Value& target = record[static_cast<std::size_t>(field)];
             switch (def.type) {
-            case FieldType::Text: {
-                std::string value = std::memchr(cell.data(), '%', cell.size()) != nullptr ? Unescape(cell)
-                                                                                           : std::string(cell);
-                CutText(value, def.size);
-                target = std::move(value);
-                break;
-            }
-            case FieldType::Double: {
-                const std::string_view trimmed = TrimBlanks(cell);
-                if (trimmed.empty()) break;  // an empty number is null
-                double number = 0;
-                if (!ParseDouble(trimmed, number)) {
-                    fail(splitter.RecordLine(),
-                         Join({"'", cell, "' is not a valid floating point value for field '", def.name, "'"}));
-                    bad = true;
+                case FieldType::Text: {
+                    std::string value = std::memchr(cell.data(), '%', cell.size()) != nullptr
+                                            ? Unescape(cell)
+                                            : std::string(cell);
+                    CutText(value, def.size);
+                    target = std::move(value);
                     break;
                 }
-                target = number;
-                break;
-            }
-            case FieldType::Integer:
-            case FieldType::AutoIncrement: {
-                const std::string_view trimmed = TrimBlanks(cell);
-                if (trimmed.empty()) break;
-                std::int32_t number = 0;
-                if (!ParseInt32(trimmed, number)) {
-                    fail(splitter.RecordLine(),
-                         Join({"'", cell, "' is not a valid integer value for field '", def.name, "'"}));
-                    bad = true;
+                case FieldType::Double: {
+                    const std::string_view trimmed = TrimBlanks(cell);
+                    if (trimmed.empty()) break;  // an empty number is null
+                    double number = 0;
+                    if (!ParseDouble(trimmed, number)) {
+                        fail(splitter.RecordLine(),
+                             Join({"'", cell, "' is not a valid floating point value for field '",
+                                   def.name, "'"}));
+                        bad = true;
+                        break;
+                    }
+                    target = number;
                     break;
                 }
-                target = number;
-                break;
-            }
-            case FieldType::Boolean:
-                // Exactly "True" is true; "true", "1" or anything else is false.
-                target = (cell == "True");
-                break;
-            case FieldType::Picture: target = DecodeBinaryText(cell); break;
+                case FieldType::Integer:
+                case FieldType::AutoIncrement: {
+                    const std::string_view trimmed = TrimBlanks(cell);
+                    if (trimmed.empty()) break;
+                    std::int32_t number = 0;
+                    if (!ParseInt32(trimmed, number)) {
+                        fail(splitter.RecordLine(),
+                             Join({"'", cell, "' is not a valid integer value for field '",
+                                   def.name, "'"}));
+                        bad = true;
+                        break;
+                    }
+                    target = number;
+                    break;
+                }
+                case FieldType::Boolean:
+                    // Exactly "True" is true; "true", "1" or anything else is false.
+                    target = (cell == "True");
+                    break;
+                case FieldType::Picture:
+                    target = DecodeBinaryText(cell);
+                    break;
             }
         }
         if (bad) break;
@@ -620,7 +662,8 @@ void WriteTableHeader(const Table& table, TableFileFormat format, std::string& o
     out.append("\r\n");
 }
 
-void WriteRecordLine(const Table& table, const Record& record, TableFileFormat format, std::string& out) {
+void WriteRecordLine(const Table& table, const Record& record, TableFileFormat format,
+                     std::string& out) {
     const auto& fields = table.Fields();
     for (std::size_t i = 0; i < fields.size() && i < record.Size(); ++i) {
         if (!Written(fields[i], format)) continue;
@@ -681,13 +724,15 @@ TableReadResult WithFileText(const std::filesystem::path& path, Read read) {
 
 TableReadResult LoadTableFromFile(Table& table, const std::filesystem::path& path) {
     const std::string name = path.string();
-    return WithFileText(path, [&](std::string_view text) { return ReadTableText(table, text, name); });
+    return WithFileText(path,
+                        [&](std::string_view text) { return ReadTableText(table, text, name); });
 }
 
 TableReadResult ScanTableFile(Table& table, const std::filesystem::path& path,
                               const std::function<void(const Record&)>& visit) {
     const std::string name = path.string();
-    return WithFileText(path, [&](std::string_view text) { return ScanTableText(table, text, name, visit); });
+    return WithFileText(
+        path, [&](std::string_view text) { return ScanTableText(table, text, name, visit); });
 }
 
 }  // namespace quillux::engine

@@ -23,7 +23,7 @@ std::string WriteTableText(const Table& table, TableFileFormat format);
 void SaveTableToFile(const Table& table, const std::filesystem::path& path, TableFileFormat format);
 
 struct TableReadResult {
-    int recordsRead = 0;  // records appended to the table
+    int recordsRead = 0;   // records appended to the table
     bool complete = true;  // false when a value stopped the load or the file could not be read
     int errorLine = 0;     // 1-based line of the file where the load stopped
     std::string error;     // message for the user, naming the file and the line
@@ -50,7 +50,8 @@ TableReadResult ScanTableFile(Table& table, const std::filesystem::path& path,
 
 // The header line, and one record's line, as WriteTableText writes them.
 void WriteTableHeader(const Table& table, TableFileFormat format, std::string& out);
-void WriteRecordLine(const Table& table, const Record& record, TableFileFormat format, std::string& out);
+void WriteRecordLine(const Table& table, const Record& record, TableFileFormat format,
+                     std::string& out);
 
 // The text of a decimal value in both formats: exactly FormatFloatValue(value, General, 15,
 // 0, "."), produced without its long-double expansion (files of many records write fast).

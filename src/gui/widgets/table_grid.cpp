@@ -69,7 +69,8 @@ void TableGrid::ShowSortIndicator() {
     }
     horizontalHeader()->setSortIndicatorShown(true);
     horizontalHeader()->setSortIndicator(
-        column, table().GetSortOrder() == engine::SortOrder::Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+        column, table().GetSortOrder() == engine::SortOrder::Ascending ? Qt::AscendingOrder
+                                                                       : Qt::DescendingOrder);
 }
 
 }  // namespace quillux::gui

@@ -14,7 +14,8 @@ using engine::Value;
 namespace {
 
 bool IsNumeric(FieldType type) {
-    return type == FieldType::Double || type == FieldType::Integer || type == FieldType::AutoIncrement;
+    return type == FieldType::Double || type == FieldType::Integer ||
+           type == FieldType::AutoIncrement;
 }
 
 std::optional<double> ReadNumber(std::string text, const std::string& separator) {
@@ -33,10 +34,12 @@ std::optional<double> ReadNumber(std::string text, const std::string& separator)
 
 }  // namespace
 
-TableModel::TableModel(engine::Table& table, QObject* parent) : QAbstractTableModel(parent), table_(table) {
+TableModel::TableModel(engine::Table& table, QObject* parent)
+    : QAbstractTableModel(parent), table_(table) {
     for (int field = 0; field < table_.FieldCount(); ++field)
         if (table_.Field(field).type != FieldType::Picture) columns_.push_back(field);
-    listener_ = table_.Subscribe([this](const engine::TableChange& change) { OnTableChange(change); });
+    listener_ =
+        table_.Subscribe([this](const engine::TableChange& change) { OnTableChange(change); });
     connect(&DecimalSeparator::Instance(), &DecimalSeparator::changed, this, [this] {
         if (separator_.isEmpty() && rowCount() > 0 && columnCount() > 0)
             emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
@@ -79,7 +82,8 @@ void TableModel::setReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
 void TableModel::setDecimalSeparator(const QString& separator) {
     separator_ = separator;
-    if (rowCount() > 0 && columnCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    if (rowCount() > 0 && columnCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 QString TableModel::decimalSeparator() const {
@@ -88,7 +92,9 @@ QString TableModel::decimalSeparator() const {
 
 std::string TableModel::SeparatorUtf8() const { return decimalSeparator().toStdString(); }
 
-int TableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : table_.RecordCount(); }
+int TableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : table_.RecordCount();
+}
 
 int TableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(columns_.size());
@@ -101,25 +107,28 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
     const engine::FieldDef& def = table_.Field(field);
     const Value& value = table_.ValueAt(index.row(), field);
     switch (role) {
-    case Qt::DisplayRole:
-        if (def.type == FieldType::Boolean || def.type == FieldType::Picture) return {};
-        return QString::fromStdString(engine::DisplayText(def, value, SeparatorUtf8()));
-    case Qt::EditRole:
-        if (def.type == FieldType::Boolean) return engine::IsNull(value) ? false : std::get<bool>(value);
-        if (def.type == FieldType::Picture) return {};
-        return QString::fromStdString(engine::EditText(def, value, SeparatorUtf8()));
-    case Qt::CheckStateRole:
-        if (def.type != FieldType::Boolean) return {};
-        return (!engine::IsNull(value) && std::get<bool>(value)) ? Qt::Checked : Qt::Unchecked;
-    case Qt::TextAlignmentRole:
-        if (IsNumeric(def.type)) return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-        return {};
-    default: return {};
+        case Qt::DisplayRole:
+            if (def.type == FieldType::Boolean || def.type == FieldType::Picture) return {};
+            return QString::fromStdString(engine::DisplayText(def, value, SeparatorUtf8()));
+        case Qt::EditRole:
+            if (def.type == FieldType::Boolean)
+                return engine::IsNull(value) ? false : std::get<bool>(value);
+            if (def.type == FieldType::Picture) return {};
+            return QString::fromStdString(engine::EditText(def, value, SeparatorUtf8()));
+        case Qt::CheckStateRole:
+            if (def.type != FieldType::Boolean) return {};
+            return (!engine::IsNull(value) && std::get<bool>(value)) ? Qt::Checked : Qt::Unchecked;
+        case Qt::TextAlignmentRole:
+            if (IsNumeric(def.type)) return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+            return {};
+        default:
+            return {};
     }
 }
 
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
     const int field = fieldOfColumn(section);
     if (field < 0) return {};
     if (titles_.contains(field)) return titles_.value(field);
@@ -132,8 +141,8 @@ Qt::ItemFlags TableModel::flags(const QModelIndex& index) const {
     const int field = fieldOfColumn(index.column());
     if (field < 0) return result;
     const engine::FieldDef& def = table_.Field(field);
-    const bool editable = !readOnly_ && !def.readOnly && !def.derived && def.type != FieldType::AutoIncrement &&
-                          def.type != FieldType::Picture;
+    const bool editable = !readOnly_ && !def.readOnly && !def.derived &&
+                          def.type != FieldType::AutoIncrement && def.type != FieldType::Picture;
     if (!editable) return result;
     if (def.type == FieldType::Boolean) return result | Qt::ItemIsUserCheckable;
     return result | Qt::ItemIsEditable;
@@ -154,12 +163,14 @@ bool TableModel::WriteValue(int row, int field, Value value) {
 }
 
 bool TableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || !(flags(index) & (Qt::ItemIsEditable | Qt::ItemIsUserCheckable))) return false;
+    if (!index.isValid() || !(flags(index) & (Qt::ItemIsEditable | Qt::ItemIsUserCheckable)))
+        return false;
     const int field = fieldOfColumn(index.column());
     const engine::FieldDef& def = table_.Field(field);
     if (def.type == FieldType::Boolean) {
         if (role != Qt::CheckStateRole && role != Qt::EditRole) return false;
-        const bool on = role == Qt::CheckStateRole ? value.value<Qt::CheckState>() == Qt::Checked : value.toBool();
+        const bool on = role == Qt::CheckStateRole ? value.value<Qt::CheckState>() == Qt::Checked
+                                                   : value.toBool();
         return WriteValue(index.row(), field, on);
     }
     if (role != Qt::EditRole) return false;
@@ -168,29 +179,33 @@ bool TableModel::setData(const QModelIndex& index, const QVariant& value, int ro
     if (text == data(index, Qt::EditRole).toString().toStdString()) return true;
     const std::string trimmed = value.toString().trimmed().toStdString();
     switch (def.type) {
-    case FieldType::Text: return WriteValue(index.row(), field, text);
-    case FieldType::Double: {
-        if (trimmed.empty()) return WriteValue(index.row(), field, Value{});
-        const auto number = ReadNumber(trimmed, SeparatorUtf8());
-        if (!number) {
-            UserDialogs::Current().Error("'" + trimmed + "' is not a valid floating point value");
-            return false;
+        case FieldType::Text:
+            return WriteValue(index.row(), field, text);
+        case FieldType::Double: {
+            if (trimmed.empty()) return WriteValue(index.row(), field, Value{});
+            const auto number = ReadNumber(trimmed, SeparatorUtf8());
+            if (!number) {
+                UserDialogs::Current().Error("'" + trimmed +
+                                             "' is not a valid floating point value");
+                return false;
+            }
+            return WriteValue(index.row(), field, *number);
         }
-        return WriteValue(index.row(), field, *number);
-    }
-    case FieldType::Integer: {
-        if (trimmed.empty()) return WriteValue(index.row(), field, Value{});
-        std::string_view digits(trimmed);
-        if (digits.front() == '+') digits.remove_prefix(1);
-        std::int32_t number = 0;
-        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-        if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
-            UserDialogs::Current().Error("'" + trimmed + "' is not a valid integer value");
-            return false;
+        case FieldType::Integer: {
+            if (trimmed.empty()) return WriteValue(index.row(), field, Value{});
+            std::string_view digits(trimmed);
+            if (digits.front() == '+') digits.remove_prefix(1);
+            std::int32_t number = 0;
+            const auto [end, error] =
+                std::from_chars(digits.data(), digits.data() + digits.size(), number);
+            if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
+                UserDialogs::Current().Error("'" + trimmed + "' is not a valid integer value");
+                return false;
+            }
+            return WriteValue(index.row(), field, number);
         }
-        return WriteValue(index.row(), field, number);
-    }
-    default: return false;
+        default:
+            return false;
     }
 }
 
@@ -207,20 +222,23 @@ void TableModel::sort(int column, Qt::SortOrder order) {
 
 void TableModel::OnTableChange(const engine::TableChange& change) {
     switch (change.kind) {
-    case engine::ChangeKind::RowChanged:
-        if (change.row >= 0 && change.row < rowCount() && columnCount() > 0)
-            emit dataChanged(index(change.row, 0), index(change.row, columnCount() - 1));
-        break;
-    case engine::ChangeKind::CurrentMoved: emit currentRowChanged(change.row); break;
-    case engine::ChangeKind::StateChanged: break;
-    case engine::ChangeKind::Reset:
-    case engine::ChangeKind::RowInserted:
-    case engine::ChangeKind::RowRemoved:
-        // The table has already changed; views reload everything.
-        beginResetModel();
-        endResetModel();
-        emit currentRowChanged(table_.CurrentRow());
-        break;
+        case engine::ChangeKind::RowChanged:
+            if (change.row >= 0 && change.row < rowCount() && columnCount() > 0)
+                emit dataChanged(index(change.row, 0), index(change.row, columnCount() - 1));
+            break;
+        case engine::ChangeKind::CurrentMoved:
+            emit currentRowChanged(change.row);
+            break;
+        case engine::ChangeKind::StateChanged:
+            break;
+        case engine::ChangeKind::Reset:
+        case engine::ChangeKind::RowInserted:
+        case engine::ChangeKind::RowRemoved:
+            // The table has already changed; views reload everything.
+            beginResetModel();
+            endResetModel();
+            emit currentRowChanged(table_.CurrentRow());
+            break;
     }
 }
 

@@ -54,7 +54,8 @@ class ReferenceTablesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = fs::temp_directory_path() /
-              ("quillux_refdata_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("quillux_refdata_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir / "Data");
         tables.SetInstallDir(dir);
@@ -80,15 +81,17 @@ protected:
 
 TEST_F(ReferenceTablesTest, FirstStartWithAnEmptyDataFolder) {
     tables.LoadAll();
-    EXPECT_EQ(messenger.Texts(), (std::vector<std::string>{"The default manufacturer File was not found",
-                                                           "The default Fixture File was not found"}));
+    EXPECT_EQ(messenger.Texts(),
+              (std::vector<std::string>{"The default manufacturer File was not found",
+                                        "The default Fixture File was not found"}));
     for (const char* file : {"DataFixture.dbd", "DataFixtureUser.dbu", "DataManufacturer.dbd",
                              "DataManufacturerUser.dbu", "DataRoadCase.dbu"}) {
         ASSERT_TRUE(fs::exists(Data(file))) << file;
         EXPECT_EQ(fs::file_size(Data(file)), 0u) << file;
     }
     tables.SaveAllDatabase();
-    EXPECT_EQ(ReadAll(Data("DataFixtureUser.dbu")), WriteTableText(tables.TableFixtureUser(), TableFileFormat::Table));
+    EXPECT_EQ(ReadAll(Data("DataFixtureUser.dbu")),
+              WriteTableText(tables.TableFixtureUser(), TableFileFormat::Table));
     EXPECT_EQ(ReadAll(Data("DataRoadCase.dbu")),
               "\"No\",\"Name\",\"Description\",\"Length\",\"Width\",\"Height\",\"Weight\",\r\n");
     EXPECT_NE(fs::file_size(Data("DataManufacturerUser.dbu")), 0u);
@@ -97,7 +100,8 @@ TEST_F(ReferenceTablesTest, FirstStartWithAnEmptyDataFolder) {
 }
 
 TEST_F(ReferenceTablesTest, MergeHoldsShippedUnlessExcludedInNameOrder) {
-    WriteText(Data("DataFixture.dbd"), kFixtureHeader + "\"Zeta\",\"A\",,,\r\n\"Beta\",\"A\",,,\r\n");
+    WriteText(Data("DataFixture.dbd"),
+              kFixtureHeader + "\"Zeta\",\"A\",,,\r\n\"Beta\",\"A\",,,\r\n");
     WriteText(Data("DataFixtureUser.dbu"), kFixtureHeader + "\"Mu\",\"B\",,,\r\n");
     tables.LoadAll();
     EXPECT_EQ(Names(tables.TableFixtureMerge()), (std::vector<std::string>{"Beta", "Mu", "Zeta"}));
@@ -130,7 +134,8 @@ TEST_F(ReferenceTablesTest, DerivedFieldsFollowAPostIntoTheMergedTable) {
     Table& merge = tables.TableFixtureMerge();
     const int row = 1;  // "Par"
     ASSERT_EQ(Names(merge)[row], "Par");
-    EXPECT_EQ(std::get<double>(merge.RecordAt(row)[merge.FieldIndex("mFMax")]), user.AsFloat("mFMax"));
+    EXPECT_EQ(std::get<double>(merge.RecordAt(row)[merge.FieldIndex("mFMax")]),
+              user.AsFloat("mFMax"));
     EXPECT_EQ(std::get<double>(merge.RecordAt(row)[merge.FieldIndex("WeightLbs")]), 22.0462262);
 }
 
@@ -216,7 +221,8 @@ TEST_F(ReferenceTablesTest, ShippedFixtureFileFaultKeepsItsHeading) {
     tables.LoadAll();
     ASSERT_FALSE(messenger.shown.empty());
     EXPECT_EQ(messenger.shown[1].kind, MessageKind::Warning);
-    EXPECT_EQ(messenger.shown[1].text.rfind("Error Opening Fixture Database\n", 0), 0u) << messenger.shown[1].text;
+    EXPECT_EQ(messenger.shown[1].text.rfind("Error Opening Fixture Database\n", 0), 0u)
+        << messenger.shown[1].text;
 }
 
 struct SaveFailureCase {
@@ -230,7 +236,8 @@ class SaveFailure : public ::testing::TestWithParam<SaveFailureCase> {};
 
 TEST_P(SaveFailure, IsReportedPerFileAndTheOthersAreWritten) {
     const SaveFailureCase& c = GetParam();
-    const fs::path dir = fs::temp_directory_path() / (std::string("quillux_refdata_save_") + c.name);
+    const fs::path dir =
+        fs::temp_directory_path() / (std::string("quillux_refdata_save_") + c.name);
     fs::remove_all(dir);
     fs::create_directories(dir / "Data");
     RecordingMessenger messenger;
@@ -246,7 +253,8 @@ TEST_P(SaveFailure, IsReportedPerFileAndTheOthersAreWritten) {
     ASSERT_EQ(messenger.shown.size(), 1u);
     EXPECT_EQ(messenger.shown[0].kind, MessageKind::Error);
     EXPECT_EQ(messenger.shown[0].text, c.message);
-    for (const char* other : {"DataFixtureUser.dbu", "DataManufacturerUser.dbu", "DataRoadCase.dbu"})
+    for (const char* other :
+         {"DataFixtureUser.dbu", "DataManufacturerUser.dbu", "DataRoadCase.dbu"})
         if (std::string(other) != c.file) {
             EXPECT_NE(fs::file_size(dir / "Data" / other), 0u) << other;
         }
@@ -255,14 +263,16 @@ TEST_P(SaveFailure, IsReportedPerFileAndTheOthersAreWritten) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, SaveFailure,
-    ::testing::Values(
-        SaveFailureCase{"DefaultFixture", "DataFixture.dbd", true, "Cannot Save \"Default Fixture data File\""},
-        SaveFailureCase{"UserFixture", "DataFixtureUser.dbu", false, "Cannot Save \"User Fixture  Data File\""},
-        SaveFailureCase{"DefaultManufacturer", "DataManufacturer.dbd", true,
-                        "Cannot Save \"Default Manufacturer data File\""},
-        SaveFailureCase{"UserManufacturer", "DataManufacturerUser.dbu", false,
-                        "Cannot Save \"User Manufacturer Data File\""},
-        SaveFailureCase{"Roadcase", "DataRoadCase.dbu", false, "Cannot Save \"User Roadcase Data File\""}),
+    ::testing::Values(SaveFailureCase{"DefaultFixture", "DataFixture.dbd", true,
+                                      "Cannot Save \"Default Fixture data File\""},
+                      SaveFailureCase{"UserFixture", "DataFixtureUser.dbu", false,
+                                      "Cannot Save \"User Fixture  Data File\""},
+                      SaveFailureCase{"DefaultManufacturer", "DataManufacturer.dbd", true,
+                                      "Cannot Save \"Default Manufacturer data File\""},
+                      SaveFailureCase{"UserManufacturer", "DataManufacturerUser.dbu", false,
+                                      "Cannot Save \"User Manufacturer Data File\""},
+                      SaveFailureCase{"Roadcase", "DataRoadCase.dbu", false,
+                                      "Cannot Save \"User Roadcase Data File\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReferenceTablesTest, ManufacturerMergeFollowsPostsAndDeletes) {
@@ -275,9 +285,11 @@ TEST_F(ReferenceTablesTest, ManufacturerMergeFollowsPostsAndDeletes) {
     EXPECT_EQ(user.AsString("Website"), "-");
     user.SetValue("Manufacturer", std::string("Mine"));
     user.Post();
-    EXPECT_EQ(Names(tables.TableManufacturerMerge(), "Manufacturer"), (std::vector<std::string>{"Mine", "Shipped"}));
+    EXPECT_EQ(Names(tables.TableManufacturerMerge(), "Manufacturer"),
+              (std::vector<std::string>{"Mine", "Shipped"}));
     tables.TableManufacturer().Delete();
-    EXPECT_EQ(Names(tables.TableManufacturerMerge(), "Manufacturer"), (std::vector<std::string>{"Mine"}));
+    EXPECT_EQ(Names(tables.TableManufacturerMerge(), "Manufacturer"),
+              (std::vector<std::string>{"Mine"}));
 }
 
 TEST_F(ReferenceTablesTest, PostInShippedFixturesKeepsBothRecordNumbers) {
@@ -292,5 +304,6 @@ TEST_F(ReferenceTablesTest, PostInShippedFixturesKeepsBothRecordNumbers) {
     EXPECT_EQ(tables.CurrentRecord(), 2);
     EXPECT_EQ(shipped.RecNo(), 2);
     EXPECT_EQ(tables.TableFixtureUser().RecNo(), 2);
-    EXPECT_EQ(Names(tables.TableFixtureMerge()), (std::vector<std::string>{"A", "B", "C", "D", "E"}));
+    EXPECT_EQ(Names(tables.TableFixtureMerge()),
+              (std::vector<std::string>{"A", "B", "C", "D", "E"}));
 }

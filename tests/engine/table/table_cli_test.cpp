@@ -18,7 +18,8 @@ CalcRun Calc(const std::string& arguments) {
     if (pipe == nullptr) return run;
     std::array<char, 4096> buffer{};
     std::size_t got = 0;
-    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), got);
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        run.out.append(buffer.data(), got);
     const int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
@@ -29,17 +30,20 @@ const std::string kData = std::string(QUILLUX_TEST_DATA) + "/tables/";
 }  // namespace
 
 TEST(TableCommand, CheckCountsRecordsOfAHandWrittenFile) {
-    const CalcRun run = Calc("table check --kind fixture --file " + kData + "hand_written_fixtures.csv");
+    const CalcRun run =
+        Calc("table check --kind fixture --file " + kData + "hand_written_fixtures.csv");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "{\"records\":2}\n");
 }
 
 TEST(TableCommand, ConvertWritesTheTableFormatWithDerivedFieldsInFileOrder) {
-    const CalcRun run = Calc("table convert --kind fixture --file " + kData + "hand_written_fixtures.csv --to export");
+    const CalcRun run = Calc("table convert --kind fixture --file " + kData +
+                             "hand_written_fixtures.csv --to export");
     ASSERT_EQ(run.status, 0);
     const std::string header = run.out.substr(0, run.out.find("\r\n"));
     EXPECT_EQ(header.rfind("\"FixtureName\",\"Manufacturer\",", 0), 0u);
-    const std::string first = run.out.substr(header.size() + 2, run.out.find("\r\n", header.size() + 2) - header.size() - 2);
+    const std::string first = run.out.substr(
+        header.size() + 2, run.out.find("\r\n", header.size() + 2) - header.size() - 2);
     // Name with comma, quotes and "%"; "true" in lower case is false; mFMax from BeamMax 30.
     EXPECT_EQ(first,
               "\"Spot, \"\"Pro\"\" 100%%\",,,,\"Mode 1\",,,\"30\",,,,\"0\",,,\"575\",,,,,,,,\"0\","
@@ -54,9 +58,11 @@ TEST(TableCommand, ANonNumberIsAnErrorNamingFileAndLine) {
     EXPECT_NE(run.out.find("{\"error\":"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("bad_number.EL1"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("line 3"), std::string::npos) << run.out;
-    const CalcRun convert = Calc("table convert --kind loadlist --to table --file " + kData + "bad_number.EL1");
+    const CalcRun convert =
+        Calc("table convert --kind loadlist --to table --file " + kData + "bad_number.EL1");
     EXPECT_EQ(convert.status, 1);
-    EXPECT_EQ(convert.out.rfind("{\"error\":", 0), 0u) << "nothing but the error on standard output";
+    EXPECT_EQ(convert.out.rfind("{\"error\":", 0), 0u)
+        << "nothing but the error on standard output";
 }
 
 TEST(TableCommand, BadUseIsExitTwo) {

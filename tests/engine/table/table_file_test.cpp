@@ -2,15 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <random>
+#include <sstream>
 
 #include "engine/number/format_float_value.h"
-
 #include "engine/table/atomic_file.h"
 #include "engine/table/list_kinds.h"
 
@@ -97,17 +96,19 @@ TEST(WriteTableText, ExactTextOfEveryRule) {
 TEST(WriteTableText, EmptyTableIsHeaderOnly) {
     const auto table = MakeTable(TableKind::Manufacturer, "T");
     EXPECT_EQ(WriteTableText(*table, TableFileFormat::Table),
-              "\"Manufacturer\",\"Website\",\"Phone\",\"PhoneHotLine\",\"EmailInfo\",\"EmailSupport\",\r\n");
+              "\"Manufacturer\",\"Website\",\"Phone\",\"PhoneHotLine\",\"EmailInfo\","
+              "\"EmailSupport\",\r\n");
 }
 
 TEST(TableFileRoundTrip, EveryFieldTypeSurvives) {
     const auto table = MakeTable(TableKind::Rigging, "Rig");
     Bytes picture(256);
-    for (int i = 0; i < 256; ++i) picture[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
+    for (int i = 0; i < 256; ++i)
+        picture[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
     table->Append();
     table->SetValue("Point", std::string("Fixture, \"Spot\" 100% \r\nline two"));
     table->SetValue("Description", std::string(""));  // empty text, not null
-    table->SetValue("PointAx", 0.1 + 0.2);             // needs all 15 digits... and loses the rest
+    table->SetValue("PointAx", 0.1 + 0.2);            // needs all 15 digits... and loses the rest
     table->SetValue("PointAy", -12.75);
     table->SetValue("LookingBridle", true);
     table->SetValue("RigValue", picture);
@@ -177,22 +178,29 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"OtherOrderCaseAndUnknownColumn",
                  "\"FLAG\",\"extra\",\"value\",\"name\",\r\n\"True\",\"zz\",\"1.5\",\"x\",\r\n",
                  {"x|1.5|True"}},
-        ReadCase{"LowerCaseTrueIsFalse", "\"Name\",\"Flag\",\r\n\"a\",\"true\",\r\n\"b\",\"True\",\r\n",
+        ReadCase{"LowerCaseTrueIsFalse",
+                 "\"Name\",\"Flag\",\r\n\"a\",\"true\",\r\n\"b\",\"True\",\r\n",
                  {"a|~|False", "b|~|True"}},
-        ReadCase{"BlankLinesSkipped", "\r\n\"Name\",\r\n\r\n\r\n\"a\",\r\n  \r\n\"b\",\r\n\r\n", {"a|~|~", "b|~|~"}},
-        ReadCase{"LineFeedsOnlyAndNoTrailingComma", "\"Name\",\"Value\"\n\"a\",\"2\"\n\"b\",3\n",
+        ReadCase{"BlankLinesSkipped",
+                 "\r\n\"Name\",\r\n\r\n\r\n\"a\",\r\n  \r\n\"b\",\r\n\r\n",
+                 {"a|~|~", "b|~|~"}},
+        ReadCase{"LineFeedsOnlyAndNoTrailingComma",
+                 "\"Name\",\"Value\"\n\"a\",\"2\"\n\"b\",3\n",
                  {"a|2|~", "b|3|~"}},
-        ReadCase{"QuotedLineEndBecomesOneLineFeed", "\"Name\",\"Value\",\r\n\"two\r\nlines\",\"1\",\r\n",
+        ReadCase{"QuotedLineEndBecomesOneLineFeed",
+                 "\"Name\",\"Value\",\r\n\"two\r\nlines\",\"1\",\r\n",
                  {"two\nlines|1|~"}},
-        ReadCase{"EmptyQuotesAreEmptyTextNothingIsNull", "\"Name\",\"Value\",\r\n\"\",,\r\n,\"\",\r\n",
+        ReadCase{"EmptyQuotesAreEmptyTextNothingIsNull",
+                 "\"Name\",\"Value\",\r\n\"\",,\r\n,\"\",\r\n",
                  {"|~|~", "~|~|~"}},
-        ReadCase{"PercentRules", "\"Name\",\r\n\"100%% %n%c%q end%\",\r\n", {"100% \n\r%q end|~|~"}},
-        ReadCase{"DoubledQuotesAndCommaInside", "\"Name\",\r\n\"say \"\"hi\"\", friend\",\r\n",
+        ReadCase{
+            "PercentRules", "\"Name\",\r\n\"100%% %n%c%q end%\",\r\n", {"100% \n\r%q end|~|~"}},
+        ReadCase{"DoubledQuotesAndCommaInside",
+                 "\"Name\",\r\n\"say \"\"hi\"\", friend\",\r\n",
                  {"say \"hi\", friend|~|~"}},
         ReadCase{"ByteOrderMarkFromAnEditor", "\xEF\xBB\xBF\"Name\",\r\n\"a\",\r\n", {"a|~|~"}},
         ReadCase{"MissingValuesStayEmpty", "\"Name\",\"Value\",\"Flag\",\r\n\"a\",\r\n", {"a|~|~"}},
-        ReadCase{"HeaderOnly", "\"Name\",\"Value\",\r\n", {}},
-        ReadCase{"EmptyFile", "", {}}),
+        ReadCase{"HeaderOnly", "\"Name\",\"Value\",\r\n", {}}, ReadCase{"EmptyFile", "", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadTableText, NotANumberStopsTheLoadAndKeepsEarlierRecords) {
@@ -215,7 +223,8 @@ TEST(ReadTableText, NotANumberStopsTheLoadAndKeepsEarlierRecords) {
 
 TEST(ReadTableText, WholeNumberThatIsNotOneStops) {
     Table table = SmallTable();
-    const TableReadResult result = ReadTableText(table, "\"Count\",\r\n\"1\",\r\n\"1.5\",\r\n", "x");
+    const TableReadResult result =
+        ReadTableText(table, "\"Count\",\r\n\"1\",\r\n\"1.5\",\r\n", "x");
     EXPECT_FALSE(result.complete);
     EXPECT_EQ(result.errorLine, 3);
     EXPECT_EQ(table.RecordCount(), 1);
@@ -238,7 +247,8 @@ TEST(SaveTableToFile, ReplacesWholeAndLeavesNoTemporaryFile) {
     SaveTableToFile(*table, path, TableFileFormat::Table);
     EXPECT_EQ(ReadAll(path), WriteTableText(*table, TableFileFormat::Table));
     int entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++entries;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++entries;
     EXPECT_EQ(entries, 1);
 }
 
@@ -251,10 +261,12 @@ TEST(SaveTableToFile, FailureKeepsTheOldFile) {
     EXPECT_THROW(SaveTableToFile(*table, blocked, TableFileFormat::Table), FileWriteError);
     EXPECT_TRUE(std::filesystem::is_directory(blocked / "inside"));
     int entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++entries;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++entries;
     EXPECT_EQ(entries, 1);
     // A folder that does not exist cannot take the temporary file either.
-    EXPECT_THROW(SaveTableToFile(*table, folder / "missing" / "x.TLL", TableFileFormat::Table), FileWriteError);
+    EXPECT_THROW(SaveTableToFile(*table, folder / "missing" / "x.TLL", TableFileFormat::Table),
+                 FileWriteError);
 }
 
 TEST(LoadTableFromFile, MissingFileIsReportedByName) {
@@ -266,10 +278,29 @@ TEST(LoadTableFromFile, MissingFileIsReportedByName) {
 
 TEST(DecimalText, SameTextAsFormatFloatValueGeneral15) {
     std::mt19937_64 random(20261211);
-    std::vector<double> values = {0.0,    -0.0,   2.5,     1000,   0.12,       1e-5,   1e15,  999999999999999.4,
-                                  999999999999999.5, 0.0001, 0.00009999999999999999, 123.456, -7.25,
-                                  0.1 + 0.2, 1.0 / 3.0, 2.0 / 3.0, 5e-324, 1.7976931348623157e308,
-                                  std::nan(""), INFINITY, -INFINITY, 0.30000000000000004, 9.9999999999999995e-5};
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  2.5,
+                                  1000,
+                                  0.12,
+                                  1e-5,
+                                  1e15,
+                                  999999999999999.4,
+                                  999999999999999.5,
+                                  0.0001,
+                                  0.00009999999999999999,
+                                  123.456,
+                                  -7.25,
+                                  0.1 + 0.2,
+                                  1.0 / 3.0,
+                                  2.0 / 3.0,
+                                  5e-324,
+                                  1.7976931348623157e308,
+                                  std::nan(""),
+                                  INFINITY,
+                                  -INFINITY,
+                                  0.30000000000000004,
+                                  9.9999999999999995e-5};
     for (int i = 0; i < 50000; ++i) {
         double v;
         if (i % 2 == 0) {
@@ -287,7 +318,8 @@ TEST(DecimalText, SameTextAsFormatFloatValueGeneral15) {
         std::string fast;
         AppendDecimalText(fast, v);
         const std::string reference = FormatFloatValue(v, FloatFormat::General, 15, 0, ".");
-        if (fast != reference && ++mismatches < 10) ADD_FAILURE() << v << ": " << fast << " vs " << reference;
+        if (fast != reference && ++mismatches < 10)
+            ADD_FAILURE() << v << ": " << fast << " vs " << reference;
     }
     EXPECT_EQ(mismatches, 0);
 }

@@ -143,12 +143,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RangeCase{"FixtureAboveOne", TableKind::Fixture, 1.5,
                   "1.5 is not a valid value for field 'Power Factor'. The allowed range is 0 to 1"},
-        RangeCase{"FixtureNegative", TableKind::Fixture, -0.25,
-                  "-0.25 is not a valid value for field 'Power Factor'. The allowed range is 0 to 1"},
+        RangeCase{
+            "FixtureNegative", TableKind::Fixture, -0.25,
+            "-0.25 is not a valid value for field 'Power Factor'. The allowed range is 0 to 1"},
         RangeCase{"FixtureZeroAccepted", TableKind::Fixture, 0.0, ""},
         RangeCase{"FixtureOneAccepted", TableKind::Fixture, 1.0, ""},
-        RangeCase{"LoadListZero", TableKind::LoadList, 0.0,
-                  "0 is not a valid value for field 'Power Factor'. The allowed range is 0.01 to 1"},
+        RangeCase{
+            "LoadListZero", TableKind::LoadList, 0.0,
+            "0 is not a valid value for field 'Power Factor'. The allowed range is 0.01 to 1"},
         RangeCase{"LoadListLowestAccepted", TableKind::LoadList, 0.01, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -198,7 +200,8 @@ TEST(TableNotifications, BatchSendsOneResetAndViewsSeeEachPost) {
     table->SetValue("Watts", 1.0);
     table->Post();
     table->Delete();
-    EXPECT_EQ(seen, (std::vector<ChangeKind>{ChangeKind::RowChanged, ChangeKind::RowChanged, ChangeKind::RowRemoved}));
+    EXPECT_EQ(seen, (std::vector<ChangeKind>{ChangeKind::RowChanged, ChangeKind::RowChanged,
+                                             ChangeKind::RowRemoved}));
 
     table->Unsubscribe(id);
     seen.clear();
@@ -240,7 +243,8 @@ TEST(TableFields, AutoIncrementTextSizeDefaultsAndCalcFields) {
     dmx->Append();
     EXPECT_FALSE(dmx->AsBoolean("AddressMinusOne"));
     EXPECT_FALSE(dmx->IsNullField("AddressMinusOne"));
-    dmx->SetValue("Fixture name", std::string("Ünïcödé fixture name that is longer than forty chars"));
+    dmx->SetValue("Fixture name",
+                  std::string("Ünïcödé fixture name that is longer than forty chars"));
     EXPECT_EQ(dmx->AsString("Fixture name"), "Ünïcödé fixture name that is longer than");
 
     auto weight = MakeTable(TableKind::Weight, "TableWeightL");

@@ -1,3 +1,5 @@
+#include "gui/widgets/table_model.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -11,7 +13,6 @@
 #include "engine/table/list_kinds.h"
 #include "gui/support/scripted_dialogs.h"
 #include "gui/widgets/table_grid.h"
-#include "gui/widgets/table_model.h"
 
 using quillux::engine::ReferenceTables;
 using quillux::engine::Table;
@@ -103,11 +104,14 @@ private slots:
         QCOMPARE(Cell(model, 0, beam), QString::fromUtf8(".5°"));
         QCOMPARE(Cell(model, 0, pf), QString(""));  // "#.##" shows 0 as nothing
         QCOMPARE(Cell(model, 0, weight), QString(""));
-        QCOMPARE(model.data(model.index(0, dip), Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
+        QCOMPARE(model.data(model.index(0, dip), Qt::CheckStateRole).value<Qt::CheckState>(),
+                 Qt::Checked);
         QVERIFY(model.flags(model.index(0, dip)) & Qt::ItemIsUserCheckable);
         QVERIFY(!(model.flags(model.index(0, model.columnOfField("mFMax"))) & Qt::ItemIsEditable));
-        QCOMPARE(model.headerData(model.columnOfField("Lenght"), Qt::Horizontal).toString(), QString("Length"));
-        QCOMPARE(model.headerData(model.columnOfField("Number  of DMX channel"), Qt::Horizontal).toString(),
+        QCOMPARE(model.headerData(model.columnOfField("Lenght"), Qt::Horizontal).toString(),
+                 QString("Length"));
+        QCOMPARE(model.headerData(model.columnOfField("Number  of DMX channel"), Qt::Horizontal)
+                     .toString(),
                  QString("No. DMX ch."));
 
         SetRegionalSettings(QLocale::German, QLocale::Germany);
@@ -149,8 +153,10 @@ private slots:
 
         dialogs->AnswerMessage(quillux::engine::MessageAnswer::Ok);
         TypeIntoCell(grid, 0, pf, "1,5");
-        QCOMPARE(dialogs->MessageTexts(),
-                 QStringList{"1.5 is not a valid value for field 'Power Factor'. The allowed range is 0 to 1"});
+        QCOMPARE(
+            dialogs->MessageTexts(),
+            QStringList{
+                "1.5 is not a valid value for field 'Power Factor'. The allowed range is 0 to 1"});
         QCOMPARE(user.RecordAt(0)[15], Value(0.9));
         QCOMPARE(user.State(), quillux::engine::EditState::Browse);
 
@@ -204,7 +210,9 @@ private slots:
 
         QTest::keyClick(&first, Qt::Key_Space);
         QCOMPARE(dmx->RecordAt(2)[10], Value(true));
-        QCOMPARE(second.model()->data(second.model()->index(2, offset), Qt::CheckStateRole).value<Qt::CheckState>(),
+        QCOMPARE(second.model()
+                     ->data(second.model()->index(2, offset), Qt::CheckStateRole)
+                     .value<Qt::CheckState>(),
                  Qt::Checked);
 
         dmx->SetRecNo(1);
