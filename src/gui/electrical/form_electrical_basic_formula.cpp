@@ -3,7 +3,6 @@
 #include <QBitmap>
 #include <QFileInfo>
 #include <QImage>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -24,7 +23,6 @@ TFormElectricalBasicFormula::TFormElectricalBasicFormula(Shell& shell, QWidget* 
         for (DecimalEdit* input : {boxes.a, boxes.b}) {
             connect(input, &QLineEdit::textChanged, this,
                     &TFormElectricalBasicFormula::Voltage_amps1Change);
-            input->installEventFilter(this);
         }
     }
 }
@@ -108,16 +106,6 @@ void TFormElectricalBasicFormula::Print1Click() {
     TFormElectricalBasicFormulaPrint report(shell().SetupData(), shell().State().InstallDir,
                                             TFormElectricalBasicFormulaPrint::WindowBoxes(this));
     report.Preview(this);
-}
-
-bool TFormElectricalBasicFormula::eventFilter(QObject* watched, QEvent* event) {
-    // A text box claims Ctrl+Del (delete the next word); here it clears all fields, as the
-    // menu says, wherever the focus is.
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::ControlModifier) return true;
-    }
-    return ModuleWindow::eventFilter(watched, event);
 }
 
 }  // namespace quillux::gui

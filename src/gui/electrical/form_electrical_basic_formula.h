@@ -49,7 +49,6 @@ public:
 protected:
     void LoadSetup() override;
     void SaveSetup() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildWindow();

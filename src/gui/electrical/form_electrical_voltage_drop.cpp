@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -80,7 +79,6 @@ void TFormElectricalVoltageDrop::ConnectEvents() {
             if (checked) RadioButtonFeetClick();
         });
     }
-    for (QWidget* box : findChildren<DecimalEdit*>()) box->installEventFilter(this);
 }
 
 void TFormElectricalVoltageDrop::EditVoltageDropAmpsChange() {
@@ -287,16 +285,6 @@ TFormElectricalVoltageDropPrint::Texts TFormElectricalVoltageDrop::ReportTexts()
 void TFormElectricalVoltageDrop::Print1Click() {
     TFormElectricalVoltageDropPrint report(shell().SetupData(), [this] { return ReportTexts(); });
     report.Preview(this);
-}
-
-bool TFormElectricalVoltageDrop::eventFilter(QObject* watched, QEvent* event) {
-    // A text box claims Ctrl+Del (delete the next word); here it clears all fields, as the
-    // menu says, wherever the focus is.
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::ControlModifier) return true;
-    }
-    return ModuleWindow::eventFilter(watched, event);
 }
 
 }  // namespace quillux::gui

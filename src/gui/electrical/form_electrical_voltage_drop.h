@@ -44,7 +44,6 @@ protected:
     void LoadSetup() override;
     void SaveSetup() override;
     void FormActivate() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildWindow();

@@ -286,6 +286,16 @@ void FormElectricalVoltageDropTest::typedDropDrivesItsPartner() {
     QCOMPARE(Text("EditWireSizeVoltageDrop"), QStringLiteral("3.6"));
     QCOMPARE(Text("EditWireSizeVoltageDropPercent"), QStringLiteral("1.5"));
 
+    // A drop typed beyond two decimals is shown rounded but computed as typed, also after the
+    // percentage has been derived from it and the focus has moved on.
+    Type("EditWireSizeInputVoltage", QStringLiteral("120"));
+    Type("EditWireSizeVoltageDrop", QStringLiteral("3.333"));
+    Type("EditWireSizeAmps", QStringLiteral("20"));
+    QCOMPARE(Text("EditWireSizeVoltageDrop"), QStringLiteral("3.33"));
+    QCOMPARE(Text("EditWireSizeVoltageDropPercent"), QStringLiteral("2.78"));
+    QCOMPARE(Find<QLabel>(QStringLiteral("LabelWireSizeCmil"))->text(),
+             QStringLiteral("15481.55 Cmils"));
+
     Type("EditDistanceInputVoltage", QStringLiteral("230"));
     Type("EditDistanceVoltageDropPercent", QStringLiteral("4"));
     QCOMPARE(Text("EditDistanceVoltageDrop"), QStringLiteral("9.2"));
