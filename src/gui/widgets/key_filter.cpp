@@ -1,6 +1,7 @@
 #include "gui/widgets/key_filter.h"
 
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QWidget>
@@ -42,6 +43,19 @@ bool IsControlCharacterLetThrough(char16_t c) {
     return c == kBackspace || c == 1 || c == 3 || c == 22 || c == 24 || c == 26;
 }
 
+bool AcceptsCharacter(KeyFilterKind kind, char16_t c) {
+    switch (kind) {
+        case KeyFilterKind::StandardNumeric:
+            return (c >= u'0' && c <= u'9') || c == u'.' || c == u',' ||
+                   IsControlCharacterLetThrough(c);
+        case KeyFilterKind::ControlOnly:
+            return IsControlCharacterLetThrough(c);
+        case KeyFilterKind::Blocking:
+            return false;
+    }
+    return false;
+}
+
 }  // namespace
 
 KeyFilter::KeyFilter(KeyFilterKind kind, QObject* parent) : QObject(parent), kind_(kind) {}
@@ -61,23 +75,20 @@ KeyFilter* KeyFilter::Install(QWidget* box, KeyFilterKind kind) {
 
 bool KeyFilter::Accepts(KeyFilterKind kind, const QKeyEvent& event) {
     const std::optional<char16_t> typed = TypedCharacter(event);
-    if (!typed) return true;
-    const char16_t c = *typed;
-    switch (kind) {
-        case KeyFilterKind::StandardNumeric:
-            return (c >= u'0' && c <= u'9') || c == u'.' || c == u',' ||
-                   IsControlCharacterLetThrough(c);
-        case KeyFilterKind::ControlOnly:
-            return IsControlCharacterLetThrough(c);
-        case KeyFilterKind::Blocking:
-            return false;
-    }
-    return false;
+    return !typed || AcceptsCharacter(kind, *typed);
 }
 
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && !Accepts(kind_, *static_cast<QKeyEvent*>(event))) {
         return true;
+    }
+    // Text composed by an input method (dead keys, on-screen keyboards) arrives without a key
+    // press; it passes only when every character of it would have.
+    if (event->type() == QEvent::InputMethod) {
+        const QString committed = static_cast<QInputMethodEvent*>(event)->commitString();
+        for (QChar c : committed) {
+            if (!AcceptsCharacter(kind_, c.unicode())) return true;
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QSignalSpy>
@@ -54,6 +55,7 @@ private slots:
     void keyFilterLetsThroughItsSetOnly_data();
     void keyFilterLetsThroughItsSetOnly();
     void blockingFilterLeavesAListToItsDropDown();
+    void filterAlsoSeesComposedText();
 
     void decimalTypingRules_data();
     void decimalTypingRules();
@@ -162,6 +164,18 @@ void NumericBoxesTest::blockingFilterLeavesAListToItsDropDown() {
     QCOMPARE(combo->currentIndex(), 0);
     QTest::keyClick(combo, Qt::Key_Down);
     QCOMPARE(combo->currentIndex(), 1);
+}
+
+void NumericBoxesTest::filterAlsoSeesComposedText() {
+    auto* edit = showBox(new QLineEdit);
+    KeyFilter::Install(edit, KeyFilterKind::StandardNumeric);
+    QInputMethodEvent letter(QString(), {});
+    letter.setCommitString(QStringLiteral("\u00E9"));
+    QCoreApplication::sendEvent(edit, &letter);
+    QInputMethodEvent digit(QString(), {});
+    digit.setCommitString(QStringLiteral("5"));
+    QCoreApplication::sendEvent(edit, &digit);
+    QCOMPARE(edit->text(), QStringLiteral("5"));
 }
 
 void NumericBoxesTest::decimalTypingRules_data() {
