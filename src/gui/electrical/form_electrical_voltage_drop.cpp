@@ -48,6 +48,8 @@ TFormElectricalVoltageDrop::TFormElectricalVoltageDrop(Shell& shell, QWidget* pa
     : ModuleWindow(shell, ModuleId::ElectricalVoltageDrop, parent) {
     BuildWindow();
     ConnectEvents();
+    // Typing starts where a calculation starts: the supply voltage of the first band.
+    EditVoltageDropInputVoltage->setFocus(Qt::OtherFocusReason);
 }
 
 void TFormElectricalVoltageDrop::ConnectEvents() {

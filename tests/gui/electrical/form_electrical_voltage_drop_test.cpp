@@ -476,6 +476,7 @@ void FormElectricalVoltageDropTest::windowAsDesigned() {
     QCOMPARE(window_->centralWidget()->size(), QSize(TFormElectricalVoltageDrop::kClientWidth,
                                                      TFormElectricalVoltageDrop::kClientHeight));
     QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    QCOMPARE(QApplication::focusWidget(), Find(QStringLiteral("EditVoltageDropInputVoltage")));
     QCOMPARE(Find(QStringLiteral("EditVoltageDropInputVoltage"))->toolTip(),
              QStringLiteral("Enter the  input voltage apply to the wire"));
     QCOMPARE(Find(QStringLiteral("EditWireSizeVoltageDropPercent"))->toolTip(),
