@@ -59,30 +59,41 @@ void TFormMain::ImportQlcFolder1Click() {
 }
 
 void TFormMain::ImportQxf(const QString& path) {
-    // QLC+ fixtures are the user's own additions: they go to the user tables, which are
-    // always saved, together with any manufacturer not known yet.
+    // QLC+ fixtures join the shipped fixtures, as a table-file import does: they reach
+    // Data/DataFixture.dbd when "Save Default Data" is checked at the next save, and the
+    // merged table follows at its next rebuild. Manufacturers not known yet join the shipped
+    // manufacturers the same way.
     engine::QxfImportResult result = engine::ImportQxfPath(std::filesystem::path(path.toStdString()));
     const int fixtures = int(result.records.size());
     std::vector<engine::Record> manufacturers =
         engine::MissingManufacturerRecords(result.records, tables_->TableManufacturerMerge());
     const int newManufacturers = int(manufacturers.size());
     if (fixtures > 0) {
-        tables_->TableFixtureUser().AppendRecords(std::move(result.records));
-        if (newManufacturers > 0) tables_->TableManufacturerUser().AppendRecords(std::move(manufacturers));
-        tables_->RebuildManufacturerMerge();
-        tables_->UpdateMergeTable();
+        tables_->TableFixture().AppendRecords(std::move(result.records));
+        tables_->TableFixture().SetSort("FixtureName", engine::SortOrder::Ascending);
+        if (newManufacturers > 0) tables_->TableManufacturer().AppendRecords(std::move(manufacturers));
     }
     QStringList lines;
-    lines << QStringLiteral("%1 fixture mode(s) imported from %2 file(s) into the user fixtures.")
+    lines << QStringLiteral("%1 fixture mode(s) imported from %2 file(s) into the default fixtures.")
                  .arg(fixtures)
                  .arg(result.filesImported);
     if (fixtures > 0 && newManufacturers > 0) {
         lines << QStringLiteral("%1 new manufacturer(s) added.").arg(newManufacturers);
     }
-    for (const engine::QxfSkippedFile& skipped : result.skipped) {
+    if (fixtures > 0) {
+        lines << QStringLiteral("Check \"Save Default Data\" to keep them in the default database.");
+    }
+    // A folder of damaged files must not grow the message beyond the screen.
+    constexpr int kSkippedShown = 15;
+    const int skippedCount = int(result.skipped.size());
+    for (int i = 0; i < skippedCount && i < kSkippedShown; ++i) {
+        const engine::QxfSkippedFile& skipped = result.skipped[i];
         lines << QStringLiteral("Skipped %1: %2")
                      .arg(QString::fromStdString(skipped.file.string()),
                           QString::fromStdString(skipped.reason));
+    }
+    if (skippedCount > kSkippedShown) {
+        lines << QStringLiteral("... and %1 more file(s) skipped.").arg(skippedCount - kSkippedShown);
     }
     if (fixtures == 0) {
         UserDialogs::Current().Warning(("Cannot Import File\n" + lines.join('\n')).toStdString());

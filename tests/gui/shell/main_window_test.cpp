@@ -93,7 +93,7 @@ private slots:
     void startMinimisedGoesToTrayUntilRestored();
     void sharedEditCommandsActOnFocusedField();
     void wakeUpRestoresMinimisedProgram();
-    void importTakesQlcFixturesIntoUserTables();
+    void importAppendsQlcFixturesToDefaultTables();
     void importCancelledSaysSo();
 
 private:
@@ -461,19 +461,21 @@ void MainWindowTest::wakeUpRestoresMinimisedProgram() {
     main->ShutDown(false);
 }
 
-void MainWindowTest::importTakesQlcFixturesIntoUserTables() {
+void MainWindowTest::importAppendsQlcFixturesToDefaultTables() {
     auto main = Start();
     dialogs_->AnswerFile(QStringLiteral(QUILLUX_TEST_DATA "/qxf/single_mode.qxf"));
     dialogs_->AnswerMessage(MessageAnswer::Ok);
     main->findChild<QAction*>(QStringLiteral("Import1"))->trigger();
     QCOMPARE(dialogs_->Messages().size(), 1);
     QCOMPARE(dialogs_->Messages().first().kind, quillux::engine::MessageKind::Information);
-    QVERIFY(!main->Tables().TableFixtureMerge().IsEmpty());  // visible at once in every list
+    QVERIFY(!main->Tables().TableFixture().IsEmpty());
+    QVERIFY(main->Tables().TableFixtureUser().IsEmpty());
 
-    // User tables are always saved, so the import survives the run.
+    // Shipped records reach their file only when "Save Default Data" is checked.
+    main->findChild<QAction*>(QStringLiteral("SaveDefaultData1"))->setChecked(true);
     QVERIFY(main->ShutDown(false));
-    QVERIFY(FileBytes(folder_->File(QStringLiteral("Data/DataFixtureUser.dbu"))).contains("Par 7x10 RGBW"));
-    QVERIFY(FileBytes(folder_->File(QStringLiteral("Data/DataManufacturerUser.dbu"))).contains("Brightline"));
+    QVERIFY(FileBytes(folder_->File(QStringLiteral("Data/DataFixture.dbd"))).contains("Par 7x10 RGBW"));
+    QVERIFY(FileBytes(folder_->File(QStringLiteral("Data/DataManufacturer.dbd"))).contains("Brightline"));
 }
 
 void MainWindowTest::importCancelledSaysSo() {
