@@ -21,7 +21,7 @@ bool IsNumeric(FieldType type) {
 std::optional<double> ReadNumber(std::string text, const std::string& separator) {
     if (separator != "." && !separator.empty()) {
         const auto at = text.find(separator);
-        if (at != std::string::npos) text.replace(at, separator.size(), ".");
+        if (at != std::string::npos) text = text.substr(0, at) + '.' + text.substr(at + separator.size());
     }
     std::string_view view(text);
     if (!view.empty() && view.front() == '+') view.remove_prefix(1);
