@@ -1,27 +1,14 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+
+#include "support/calc_runner.h"
 
 #include <cstdio>
 #include <string>
 
 namespace {
 
-struct CalcRun {
-    int status;
-    std::string out;
-};
-
-// Runs quillux-calc with `arguments`, standard error sent to /dev/null.
-CalcRun RunCalc(const std::string& arguments) {
-    const std::string command = std::string("'") + QUILLUX_CALC + "' " + arguments + " 2>/dev/null";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return {-1, ""};
-    std::string out;
-    char buffer[256];
-    while (std::fgets(buffer, sizeof(buffer), pipe) != nullptr) out += buffer;
-    const int status = ::pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
+using quillux::test_support::CalcRun;
+using quillux::test_support::RunCalc;
 
 struct Case {
     const char* name;

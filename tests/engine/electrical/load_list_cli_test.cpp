@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+
+#include "support/calc_runner.h"
 
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -7,21 +8,8 @@
 
 namespace {
 
-struct CalcRun {
-    int status;
-    std::string out;
-};
-
-CalcRun RunCalc(const std::string& arguments) {
-    const std::string command = std::string("'") + QUILLUX_CALC + "' " + arguments + " 2>/dev/null";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return {-1, ""};
-    std::string out;
-    char buffer[256];
-    while (std::fgets(buffer, sizeof(buffer), pipe) != nullptr) out += buffer;
-    const int status = ::pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
+using quillux::test_support::CalcRun;
+using quillux::test_support::RunCalc;
 
 TEST(LoadListCommand, RowsAndFootersOfABalancedList) {
     const CalcRun run = RunCalc(
