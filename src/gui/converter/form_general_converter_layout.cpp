@@ -211,16 +211,10 @@ void TFormGeneralConverter::BuildStatusBar() {
 void TFormGeneralConverter::BuildMenus() {
     QMenu* action = menuBar()->addMenu(QStringLiteral("Action"));
     action->setObjectName(QStringLiteral("Action1"));
-    ClearAllFields1 = action->addAction(QStringLiteral("&Clear All Fields"));
-    ClearAllFields1->setObjectName(QStringLiteral("ClearAllFields1"));
-    ClearAllFields1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    ClearAllFields1 = AddCommand(action, "ClearAllFields1", QStringLiteral("&Clear All Fields"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_Delete));
     action->addSeparator();
-    Exit1 = action->addAction(QStringLiteral("&Exit"));
-    Exit1->setObjectName(QStringLiteral("Exit1"));
-    Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F12));
-    for (QAction* command : {ClearAllFields1, Exit1}) {
-        command->setShortcutContext(Qt::WindowShortcut);
-    }
+    Exit1 = AddCommand(action, "Exit1", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_F12));
 
     QMenu* format = menuBar()->addMenu(QStringLiteral("Format"));
     format->setObjectName(QStringLiteral("Format1"));
@@ -260,12 +254,7 @@ void TFormGeneralConverter::BuildMenus() {
         formatEntries_->addAction(entry);
     }
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
-    edit->setObjectName(QStringLiteral("Edit1"));
-    const SharedActions& shared = shell().Actions();
-    for (QAction* command : {shared.EditCopy1, shared.EditPaste1, shared.EditCut1}) {
-        if (command != nullptr) edit->addAction(command);
-    }
+    AddSharedEditMenu(QStringLiteral("Edit"));
 
     // Only where the desktop has a calculator program of its own.
     calculatorProgram_ = DesktopCalculator::Find();

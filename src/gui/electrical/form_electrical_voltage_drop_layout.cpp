@@ -266,30 +266,17 @@ void TFormElectricalVoltageDrop::BuildWindow() {
 void TFormElectricalVoltageDrop::BuildMenus() {
     QMenu* action = menuBar()->addMenu(QStringLiteral("Action"));
     action->setObjectName(QStringLiteral("Action1"));
-    ClearAllFields1 = action->addAction(QStringLiteral("Clear All Fields"));
-    ClearAllFields1->setObjectName(QStringLiteral("ClearAllFields1"));
-    ClearAllFields1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    Print1 = action->addAction(QStringLiteral("Print"));
-    Print1->setObjectName(QStringLiteral("Print1"));
-    Print1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    ClearAllFields1 = AddCommand(action, "ClearAllFields1", QStringLiteral("Clear All Fields"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    Print1 = AddCommand(action, "Print1", QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
     action->addSeparator();
-    Exit1 = action->addAction(QStringLiteral("Exit"));
-    Exit1->setObjectName(QStringLiteral("Exit1"));
-    Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F12));
-    for (QAction* command : {ClearAllFields1, Print1, Exit1}) {
-        command->setShortcutContext(Qt::WindowShortcut);
-    }
+    Exit1 = AddCommand(action, "Exit1", QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_F12));
     connect(ClearAllFields1, &QAction::triggered, this,
             &TFormElectricalVoltageDrop::ClearAllFields1Click);
     connect(Print1, &QAction::triggered, this, &TFormElectricalVoltageDrop::Print1Click);
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
-    edit->setObjectName(QStringLiteral("Edit1"));
-    const SharedActions& shared = shell().Actions();
-    for (QAction* command : {shared.EditCopy1, shared.EditPaste1, shared.EditCut1}) {
-        if (command != nullptr) edit->addAction(command);
-    }
+    AddSharedEditMenu(QStringLiteral("Edit"));
 }
 
 }  // namespace quillux::gui

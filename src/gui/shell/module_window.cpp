@@ -1,6 +1,11 @@
 #include "gui/shell/module_window.h"
 
+#include "gui/shell/shell.h"
+
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QEvent>
 #include <QShowEvent>
 
@@ -61,6 +66,25 @@ void ModuleWindow::closeEvent(QCloseEvent* event) {
     if (!runFirstTime_) SaveSetup();
     event->accept();
     emit ModuleClosed(id_);
+}
+
+QAction* ModuleWindow::AddCommand(QMenu* menu, const char* objectName, const QString& text,
+                                  const QKeySequence& shortcut) {
+    QAction* command = menu->addAction(text);
+    command->setObjectName(QString::fromLatin1(objectName));
+    command->setShortcut(shortcut);
+    command->setShortcutContext(Qt::WindowShortcut);
+    return command;
+}
+
+QMenu* ModuleWindow::AddSharedEditMenu(const QString& title) {
+    QMenu* edit = menuBar()->addMenu(title);
+    edit->setObjectName(QStringLiteral("Edit1"));
+    const SharedActions& shared = shell_.Actions();
+    for (QAction* command : {shared.EditCopy1, shared.EditPaste1, shared.EditCut1}) {
+        if (command != nullptr) edit->addAction(command);
+    }
+    return edit;
 }
 
 }  // namespace quillux::gui

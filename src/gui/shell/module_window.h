@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 
 #include "gui/shell/module_id.h"
+
+class QAction;
+class QMenu;
 
 namespace quillux::gui {
 
@@ -49,6 +53,13 @@ signals:
     void ModuleClosed(quillux::gui::ModuleId id);
 
 protected:
+    // One command of the window's own menus: named for tests and shortcuts active while this
+    // window is the active one.
+    QAction* AddCommand(QMenu* menu, const char* objectName, const QString& text,
+                        const QKeySequence& shortcut = {});
+    // The "Edit" menu holding the main window's shared Copy, Paste and Cut commands.
+    QMenu* AddSharedEditMenu(const QString& title);
+
     virtual void LoadSetup() {}
     virtual void SaveSetup() {}
     virtual void FormActivate() {}
