@@ -67,9 +67,9 @@ constexpr int kBoxHeight = 21;
 constexpr int kSentenceTop = 282;
 
 // Columns inside a quadrant: x and width.
-constexpr int kBeforeX = 2, kBeforeWidth = 62;
-constexpr int kInputAX = 66, kInputWidth = 42;
-constexpr int kOperatorX = 108, kOperatorWidth = 12;
+constexpr int kBeforeX = 0, kBeforeWidth = 68;
+constexpr int kInputAX = 70, kInputWidth = 40;
+constexpr int kOperatorX = 110, kOperatorWidth = 12;
 constexpr int kBetweenX = 122, kBetweenWidth = 54;
 constexpr int kInputBX = 178;
 constexpr int kEqualsX = 220, kEqualsWidth = 12;
