@@ -11,16 +11,11 @@
 #include <string>
 #include <string_view>
 
+#include "engine/text/join.h"
+
 namespace quillux::engine {
 
 namespace {
-
-// Joins pieces of a message (plain operator+ chains trip a false -Wrestrict in GCC 12).
-std::string Join(std::initializer_list<std::string_view> pieces) {
-    std::string out;
-    for (const auto piece : pieces) out.append(piece);
-    return out;
-}
 
 std::string Reason(int error) { return std::strerror(error); }
 

@@ -18,17 +18,11 @@
 
 #include "engine/number/format_float_value.h"
 #include "engine/table/atomic_file.h"
+#include "engine/text/join.h"
 
 namespace quillux::engine {
 
 namespace {
-
-// Joins pieces of a message (plain operator+ chains trip a false -Wrestrict in GCC 12).
-std::string Join(std::initializer_list<std::string_view> pieces) {
-    std::string out;
-    for (const auto piece : pieces) out.append(piece);
-    return out;
-}
 
 // --- writing -----------------------------------------------------------------------------
 

@@ -14,7 +14,6 @@ namespace quillux::gui {
 namespace {
 
 constexpr double kMarginMillimetres = 12.7;
-constexpr double kTitleBandPoints = 74.0;
 constexpr double kListTopPoints = 8.0;
 constexpr double kListLinePoints = 16.0;
 constexpr double kPictureGapPoints = 18.0;
@@ -32,18 +31,7 @@ TFormElectricalBasicFormulaPrint::TFormElectricalBasicFormulaPrint(
     report_.SetMarginsMillimetres(kMarginMillimetres);
     const double width = report_.BodyWidth();
 
-    ReportBand& title = report_.SetBand(ReportBandKind::Title, kTitleBandPoints);
-    ReportFont product;
-    product.pointSize = 24.0;
-    product.bold = true;
-    product.colour = QColor(0, 0, 128);
-    title.AddText(QRectF(0, 0, width, 32), QStringLiteral("Quillux"), product, Qt::AlignCenter);
-    ReportFont heading;
-    heading.pointSize = 16.0;
-    heading.bold = true;
-    title.AddText(QRectF(0, 34, width, 26), QStringLiteral("Basic Electrical Formulas Report"),
-                  heading, Qt::AlignCenter);
-    title.AddLine(QPointF(0, 66), QPointF(width, 66), 1.0);
+    report_.AddProductTitle(QStringLiteral("Basic Electrical Formulas Report"));
 
     // The list grows with its lines; the picture and the legend follow it down.
     ReportBand& detail =

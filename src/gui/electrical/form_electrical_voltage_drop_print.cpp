@@ -9,7 +9,6 @@ namespace quillux::gui {
 namespace {
 
 constexpr double kMarginMillimetres = 12.7;
-constexpr double kTitleBandPoints = 74.0;
 
 // The three framed boxes, side by side across the page.
 constexpr int kBoxCount = 3;
@@ -85,17 +84,7 @@ TFormElectricalVoltageDropPrint::TFormElectricalVoltageDropPrint(const engine::T
     report_.SetMarginsMillimetres(kMarginMillimetres);
     const double width = report_.BodyWidth();
 
-    ReportBand& title = report_.SetBand(ReportBandKind::Title, kTitleBandPoints);
-    ReportFont product;
-    product.pointSize = 24.0;
-    product.bold = true;
-    product.colour = QColor(0, 0, 128);
-    title.AddText(QRectF(0, 0, width, 32), QStringLiteral("Quillux"), product, Qt::AlignCenter);
-    ReportFont heading;
-    heading.pointSize = 16.0;
-    heading.bold = true;
-    title.AddText(QRectF(0, 34, width, 26), kTitle, heading, Qt::AlignCenter);
-    title.AddLine(QPointF(0, 66), QPointF(width, 66), 1.0);
+    report_.AddProductTitle(kTitle);
 
     const double boxWidth = (width - (kBoxCount - 1) * kBoxGapPoints) / kBoxCount;
     const double boxHeight = kBoxTitlePoints + kRowsPerBox * kRowPoints + kBoxPaddingPoints;

@@ -142,6 +142,24 @@ void Report::AddPageStartHook(std::function<void(int)> hook) {
     pageStartHooks_.push_back(std::move(hook));
 }
 
+ReportBand& Report::AddProductTitle(const QString& heading, const QColor& headingColour) {
+    constexpr double kTitleBandPoints = 74.0;
+    const double width = BodyWidth();
+    ReportBand& title = SetBand(ReportBandKind::Title, kTitleBandPoints);
+    ReportFont product;
+    product.pointSize = 24.0;
+    product.bold = true;
+    product.colour = QColor(0, 0, 128);
+    title.AddText(QRectF(0, 0, width, 32), QStringLiteral("Quillux"), product, Qt::AlignCenter);
+    ReportFont headingFont;
+    headingFont.pointSize = 16.0;
+    headingFont.bold = true;
+    headingFont.colour = headingColour;
+    title.AddText(QRectF(0, 34, width, 26), heading, headingFont, Qt::AlignCenter);
+    title.AddLine(QPointF(0, 66), QPointF(width, 66), 1.0, headingColour);
+    return title;
+}
+
 ReportBand& Report::AddCommonFooter(const engine::TQxSetupData& setup, double extraAbovePoints,
                                     const QString& prefix, bool showTitle) {
     const double lines = showTitle ? 2.0 : 1.0;

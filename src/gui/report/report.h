@@ -82,6 +82,10 @@ public:
     // Runs at the start of every page, before any band of that page is laid out.
     void AddPageStartHook(std::function<void(int pageNumber)> hook);
 
+    // The title band every module report opens with: the product name "Quillux" in navy,
+    // `heading` under it and a rule across the page, both in `headingColour`.
+    ReportBand& AddProductTitle(const QString& heading, const QColor& headingColour = Qt::black);
+
     // The common page footer: a 9 pt strip at the bottom of the footer band with the report
     // title centred (when `showTitle`), then the date and time of printing at the left, the
     // produced-by line centred and the page number at the right. The produced-by line is

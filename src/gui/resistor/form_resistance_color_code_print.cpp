@@ -11,7 +11,6 @@ namespace quillux::gui {
 namespace {
 
 constexpr double kMarginMillimetres = 12.7;
-constexpr double kTitleBandPoints = 74.0;
 
 // Detail band, in points from its top.
 constexpr double kBandBoxTop = 10.0;
@@ -62,11 +61,7 @@ TFormResistanceColorCodePrint::TFormResistanceColorCodePrint(const engine::TQxSe
     report_.SetMarginsMillimetres(kMarginMillimetres);
     const double width = report_.BodyWidth();
 
-    ReportBand& title = report_.SetBand(ReportBandKind::Title, kTitleBandPoints);
-    title.AddText(QRectF(0, 0, width, 32), QStringLiteral("Quillux"), Font(24, true, kNavy),
-                  Qt::AlignCenter);
-    title.AddText(QRectF(0, 34, width, 26), kTitle, Font(16, true, kNavy), Qt::AlignCenter);
-    title.AddLine(QPointF(0, 66), QPointF(width, 66), 1.0, kNavy);
+    report_.AddProductTitle(kTitle, kNavy);
 
     legend_ = ResistorLegend::Picture();
     const double legendHeight = kLegendWidth * legend_.height() / std::max(1, legend_.width());
